@@ -1,0 +1,3 @@
+#pragma once
+// Everything the module uses of the framework.
+#include "afx.h"
