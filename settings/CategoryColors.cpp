@@ -1,0 +1,55 @@
+#include "CategoryColors.h"
+
+#include "ModuleName.h"
+#include "PaletteTable.h"
+#include "RegistryString.h"
+
+const CategoryColorValue CategoryColorValues[CategorySlotCount] = {
+    { L"mColor000", L"MAINCOLOR01" },
+    { L"mColor101", L"MAINCOLOR06" },
+    { L"mColor201", L"MAINCOLOR06" },
+    { L"mColor301", L"MAINCOLOR04" },
+    { L"mColor401", L"MAINCOLOR08" },
+    { L"mColor402", L"MAINCOLOR03" },
+    { L"mColor501", L"MAINCOLOR09" },
+    { L"mColor601", L"MAINCOLOR06" },
+    { L"mColor701", L"MAINCOLOR06" },
+    { L"mColor801", L"MAINCOLOR04" },
+    { L"mColor901", L"MAINCOLOR05" },
+    { L"mColor1001", L"MAINCOLOR11" },
+};
+
+int CategoryColors[CategorySlotCount] = {};
+
+CString ReadCategoryColorName(CString valueName, CString defaultColorName)
+{
+    CString name;
+    if (ReadRegistryString(MakeSettingsKeyPath(ModuleName), valueName, name) == -1) {
+        name = defaultColorName;
+        // Best effort: when the default cannot be stored, the next load tries again.
+        WriteSettingString(ModuleName, valueName, defaultColorName);
+    }
+    return name;
+}
+
+bool LoadCategoryColors()
+{
+    PaletteTable palette;
+    palette.BuildMainColors();
+    for (int slot = 0; slot < CategorySlotCount; ++slot) {
+        const CategoryColorValue& value = CategoryColorValues[slot];
+        const CString name = ReadCategoryColorName(value.valueName, value.defaultColorName);
+        CategoryColors[slot] = palette.m_aEntries[palette.FindByName(name)].m_nNumber;
+    }
+    return true;
+}
+
+bool SaveCategoryColorNames(const CString names[CategorySlotCount])
+{
+    bool allWritten = true;
+    for (int slot = 0; slot < CategorySlotCount; ++slot) {
+        if (!WriteSettingString(ModuleName, CategoryColorValues[slot].valueName, names[slot]))
+            allWritten = false;
+    }
+    return allWritten;
+}

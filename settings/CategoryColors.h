@@ -1,0 +1,42 @@
+#pragma once
+// The colour of each hole category: palette names in the registry, colour numbers in memory.
+#include <afx.h>
+
+constexpr int CategorySlotCount = 12;
+
+// Slot indices, in the fixed order of loading, saving and the settings dialog's swatches.
+enum CategorySlot
+{
+    SlotUndetermined = 0,
+    SlotDrill,
+    SlotBoring,
+    SlotReamer,
+    SlotTap,
+    SlotTapSecond,
+    SlotCounterbore,
+    SlotJG,
+    SlotJB,
+    SlotWC,
+    SlotMilling,
+    SlotSlot,
+};
+
+struct CategoryColorValue
+{
+    const wchar_t* valueName;         // registry value under the settings key
+    const wchar_t* defaultColorName;  // palette name used when the value cannot be read
+};
+
+extern const CategoryColorValue CategoryColorValues[CategorySlotCount];
+
+// The loaded colour numbers by slot; zero until the first load, written only by LoadCategoryColors.
+extern int CategoryColors[CategorySlotCount];
+
+// The stored name of one value, as stored; the default (written back) when it cannot be read.
+CString ReadCategoryColorName(CString valueName, CString defaultColorName);
+
+// Reads all 12 names and resolves them to colour numbers; a name outside the palette gives 0.
+bool LoadCategoryColors();
+
+// Writes the 12 names in slot order. Every write is attempted; false when any of them failed.
+bool SaveCategoryColorNames(const CString names[CategorySlotCount]);

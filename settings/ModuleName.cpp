@@ -1,0 +1,3 @@
+#include "ModuleName.h"
+
+const CString ModuleName(L"Rimtone");
