@@ -12,6 +12,7 @@ enum AfxSig : UINT_PTR
     AfxSig_end = 0,   // end of a table
     AfxSig_vv,        // void handler()                              WM_PAINT, control notifications
     AfxSig_hDWw,      // HBRUSH handler(CDC*, CWnd*, UINT nCtlColor) WM_CTLCOLOR
+    AfxSig_vw,        // void handler(UINT nID)                      notifications of a range of controls
 };
 
 struct AFX_MSGMAP_ENTRY
@@ -53,6 +54,7 @@ protected: \
 
 class CCmdTarget : public CObject
 {
+    DECLARE_DYNAMIC(CCmdTarget)
 public:
     CCmdTarget() = default;
     ~CCmdTarget() override = default;

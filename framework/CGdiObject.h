@@ -1,0 +1,18 @@
+#pragma once
+// A GDI object owned by the framework object: deleted when the object goes away.
+#include "CObject.h"
+
+class CGdiObject : public CObject
+{
+    DECLARE_DYNAMIC(CGdiObject)
+public:
+    CGdiObject() = default;
+    ~CGdiObject() override;
+
+    HGDIOBJ m_hObject = nullptr;
+
+    HGDIOBJ GetSafeHandle() const { return m_hObject; }
+    BOOL Attach(HGDIOBJ hObject);
+    HGDIOBJ Detach();
+    BOOL DeleteObject();
+};

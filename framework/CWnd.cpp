@@ -1,0 +1,240 @@
+#include "CWnd.h"
+
+#include "CDC.h"
+
+namespace {
+
+// The window property that holds the framework object bound to a window.
+const wchar_t kObjectProperty[] = L"Rimtone.CWnd";
+
+// An entry's handler seen with the signature that its nSig names.
+union MessageMapFunctions
+{
+    AFX_PMSG pfn;
+    void (CCmdTarget::*pfn_vw)(UINT);
+    HBRUSH (CCmdTarget::*pfn_hDWw)(CDC*, CWnd*, UINT);
+};
+
+bool IsCtlColorMessage(UINT message)
+{
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
+
+} // namespace
+
+IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
+
+BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+END_MESSAGE_MAP()
+
+CWnd::~CWnd()
+{
+    if (m_hWnd && m_pfnSuper)
+        UnsubclassWindow();
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    return hWnd ? static_cast<CWnd*>(::GetPropW(hWnd, kObjectProperty)) : nullptr;
+}
+
+CWnd* CWnd::GetDlgItem(int nID) const
+{
+    return FromHandlePermanent(::GetDlgItem(m_hWnd, nID));
+}
+
+void CWnd::GetDlgItem(int nID, HWND* phWnd) const
+{
+    *phWnd = ::GetDlgItem(m_hWnd, nID);
+}
+
+int CWnd::GetDlgCtrlID() const
+{
+    return ::GetDlgCtrlID(m_hWnd);
+}
+
+void CWnd::GetClientRect(LPRECT lpRect) const
+{
+    ::GetClientRect(m_hWnd, lpRect);
+}
+
+void CWnd::GetWindowRect(LPRECT lpRect) const
+{
+    ::GetWindowRect(m_hWnd, lpRect);
+}
+
+void CWnd::ScreenToClient(LPRECT lpRect) const
+{
+    ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(lpRect));
+    ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(lpRect) + 1);
+    if (::GetWindowLongW(m_hWnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) {
+        const LONG left = lpRect->left;
+        lpRect->left = lpRect->right;
+        lpRect->right = left;
+    }
+}
+
+void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
+{
+    ::InvalidateRect(m_hWnd, lpRect, bErase);
+}
+
+void CWnd::UpdateWindow()
+{
+    ::UpdateWindow(m_hWnd);
+}
+
+void CWnd::Attach(HWND hWnd)
+{
+    m_hWnd = hWnd;
+    m_pModuleState = AfxGetModuleState();
+    ::SetPropW(hWnd, kObjectProperty, this);
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (!hWnd || m_hWnd || FromHandlePermanent(hWnd))
+        return FALSE;
+    Attach(hWnd);
+    m_pfnSuper = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::AfxWndProc)));
+    if (!m_pfnSuper) {
+        ::RemovePropW(hWnd, kObjectProperty);
+        m_hWnd = nullptr;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    HWND hWnd = m_hWnd;
+    if (!hWnd)
+        return nullptr;
+    if (m_pfnSuper)
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    ::RemovePropW(hWnd, kObjectProperty);
+    m_pfnSuper = nullptr;
+    m_hWnd = nullptr;
+    return hWnd;
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
+LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* pWnd = FromHandlePermanent(hWnd);
+    if (!pWnd || pWnd->m_hWnd != hWnd)
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    AFX_MAINTAIN_STATE2 state(pWnd->m_pModuleState);
+    if (message == WM_NCDESTROY)
+        return pWnd->OnNcDestroy(wParam, lParam);
+    // The caller of a window procedure is the system: nothing may be thrown back into it.
+    try {
+        return pWnd->WindowProc(message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+LRESULT CWnd::OnNcDestroy(WPARAM wParam, LPARAM lParam)
+{
+    WNDPROC pfnSuper = m_pfnSuper;
+    HWND hWnd = UnsubclassWindow();
+    const LRESULT result = pfnSuper ? ::CallWindowProcW(pfnSuper, hWnd, WM_NCDESTROY, wParam, lParam)
+                                    : ::DefWindowProcW(hWnd, WM_NCDESTROY, wParam, lParam);
+    PostNcDestroy();
+    return result;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const MSG previous = m_currentMsg;
+    m_currentMsg = MSG{ m_hWnd, message, wParam, lParam, 0, {} };
+    LRESULT result = 0;
+    if (!OnWndMsg(message, wParam, lParam, &result))
+        result = DefWindowProc(message, wParam, lParam);
+    m_currentMsg = previous;
+    return result;
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_pfnSuper)
+        return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default()
+{
+    return DefWindowProc(m_currentMsg.message, m_currentMsg.wParam, m_currentMsg.lParam);
+}
+
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT)
+{
+    return reinterpret_cast<HBRUSH>(Default());
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    const UINT mapMessage = IsCtlColorMessage(message) ? WM_CTLCOLOR : message;
+    for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
+        for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->nSig != AfxSig_end; ++entry) {
+            if (entry->nMessage != mapMessage)
+                continue;
+            if (message == WM_COMMAND) {
+                const UINT id = LOWORD(wParam);
+                if (entry->nCode != HIWORD(wParam) || id < entry->nID || id > entry->nLastID)
+                    continue;
+            }
+            return DispatchEntry(*entry, message, wParam, lParam, pResult);
+        }
+    }
+    return FALSE;
+}
+
+BOOL CWnd::DispatchEntry(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM wParam, LPARAM lParam,
+                         LRESULT* pResult)
+{
+    MessageMapFunctions mmf;
+    mmf.pfn = entry.pfn;
+    switch (entry.nSig) {
+    case AfxSig_vv:
+        (this->*entry.pfn)();
+        *pResult = 0;
+        return TRUE;
+    case AfxSig_vw: {
+        (this->*mmf.pfn_vw)(LOWORD(wParam));
+        *pResult = 0;
+        return TRUE;
+    }
+    case AfxSig_hDWw: {
+        CDC dc;
+        dc.Attach(reinterpret_cast<HDC>(wParam));
+        HWND hCtl = reinterpret_cast<HWND>(lParam);
+        CWnd temporary;
+        CWnd* pCtl = FromHandlePermanent(hCtl);
+        if (!pCtl) {
+            temporary.m_hWnd = hCtl;
+            pCtl = &temporary;
+        }
+        HBRUSH brush = nullptr;
+        try {
+            brush = (this->*mmf.pfn_hDWw)(&dc, pCtl, message - WM_CTLCOLORMSGBOX);
+        } catch (...) {
+            temporary.m_hWnd = nullptr;
+            dc.Detach();
+            throw;
+        }
+        temporary.m_hWnd = nullptr;
+        dc.Detach();
+        *pResult = reinterpret_cast<LRESULT>(brush);
+        return TRUE;
+    }
+    default:
+        return FALSE;
+    }
+}
