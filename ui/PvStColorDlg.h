@@ -1,0 +1,37 @@
+#pragma once
+// "Color Property": picks one of the 16 palette colours, the selection framed in red.
+#include <afxwin.h>
+
+#include "StaticBkColor.h"
+
+class PvStColorDlg : public CDialog
+{
+public:
+    explicit PvStColorDlg(CWnd* pParent = nullptr);
+    ~PvStColorDlg() override;
+
+    CString m_strSelColor;   // the selected palette name; seeded by the caller, read after IDOK
+    CString m_strPrevColor;  // the selection before the last change, whose frame the next paint covers
+    StaticBkColor m_aSwatches[16];
+
+    // Moves the selection to the palette name and repaints, unless it is already selected.
+    void SelectColor(CString colorName);
+    // The swatch control of a palette name (case-insensitive); 17015 for any other text.
+    static int GetColorCtrlId(CString colorName);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL OnInitDialog() override;
+
+    afx_msg void OnSwatchClicked(UINT nID);
+    afx_msg void OnSwatchDoubleClicked(UINT nID);
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    afx_msg void OnPaint();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // Draws a 2-pixel frame 3 pixels outside the swatch's window rectangle.
+    void DrawFrame(CDC& dc, int controlId, COLORREF color);
+};
