@@ -1,0 +1,174 @@
+// The colour picker run on its own: seeding, the frames it draws, and every way it ends.
+#include "DialogDriver.h"
+#include "Palette.h"
+#include "PvStColorDlg.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const COLORREF kRed = RGB(255, 0, 0);
+
+// The seeding the settings dialog does before it runs the picker.
+void Seed(PvStColorDlg& picker, LPCWSTR name)
+{
+    if (picker.m_strSelColor.CompareNoCase(name) != 0) {
+        picker.m_strPrevColor = picker.m_strSelColor;
+        picker.m_strSelColor = name;
+    }
+}
+
+// The background colour of a fresh device context, which the paint context of the picker has.
+COLORREF DefaultBackground(HWND window)
+{
+    HDC dc = ::GetDC(window);
+    const COLORREF color = ::GetBkColor(dc);
+    ::ReleaseDC(window, dc);
+    return color;
+}
+
+struct Outcome
+{
+    INT_PTR result;
+    std::wstring selected;
+};
+
+// Runs a seeded picker; `act` gets its window once it shows and returns after posting input.
+Outcome RunPicker(LPCWSTR seed, std::function<void(HWND)> act, std::function<void(HWND)> then = nullptr,
+                  std::function<void(HWND)> last = nullptr)
+{
+    PvStColorDlg picker;
+    if (seed)
+        Seed(picker, seed);
+    HWND window = nullptr;
+    ModalScript script;
+    script.WaitFor(kPickerCaption, &window).Do([&] { act(window); });
+    if (then)
+        script.Do([&] { then(window); });
+    if (last)
+        script.Do([&] { last(window); });
+    const INT_PTR result = picker.DoModal();
+    EXPECT_TRUE(script.Finished());
+    return { result, std::wstring(picker.m_strSelColor) };
+}
+
+} // namespace
+
+TEST(ColorPicker, GetColorCtrlIdIgnoresCaseAndFallsBackToTheFirstSwatch)
+{
+    EXPECT_EQ(PvStColorDlg::GetColorCtrlId(L"MAINCOLOR01"), 17015);
+    EXPECT_EQ(PvStColorDlg::GetColorCtrlId(L"maincolor02"), 17032);
+    EXPECT_EQ(PvStColorDlg::GetColorCtrlId(L"MainColor16"), 17046);
+    EXPECT_EQ(PvStColorDlg::GetColorCtrlId(L"MAINCOLOR17"), 17015);
+    EXPECT_EQ(PvStColorDlg::GetColorCtrlId(L""), 17015);
+}
+
+TEST(ColorPicker, SeededSelectionIsFramedInRedOverThePreviousFrame)
+{
+    PvStColorDlg picker;
+    Seed(picker, L"MAINCOLOR07");
+    EXPECT_TRUE(picker.m_strPrevColor == L"MAINCOLOR01");
+    HWND w = nullptr;
+    ModalScript script;
+    script.WaitFor(kPickerCaption, &w)
+        .Do([&] {
+            EXPECT_EQ(FrameColor(w, 17015), DefaultBackground(w));
+            EXPECT_EQ(FrameColor(w, 17037), kRed);
+            EXPECT_NE(FrameColor(w, 17040), kRed);
+            Click(w, 17033);
+        })
+        .Do([&] {
+            Click(w, 17044);
+        })
+        .Do([&] {
+            EXPECT_TRUE(picker.m_strPrevColor == L"MAINCOLOR03");
+            EXPECT_EQ(FrameColor(w, 17033), DefaultBackground(w));
+            EXPECT_EQ(FrameColor(w, 17044), kRed);
+            Click(w, 17044);  // already selected: nothing moves
+        })
+        .Do([&] {
+            EXPECT_TRUE(picker.m_strPrevColor == L"MAINCOLOR03");
+            EXPECT_EQ(FrameColor(w, 17044), kRed);
+            Click(w, IDOK);
+        });
+    EXPECT_EQ(picker.DoModal(), IDOK);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_TRUE(picker.m_strSelColor == L"MAINCOLOR14");
+}
+
+TEST(ColorPicker, SeedsOutsideThePaletteFrameTheFirstSwatch)
+{
+    Outcome lower = RunPicker(L"maincolor01", [](HWND w) {
+        EXPECT_EQ(FrameColor(w, 17015), kRed);
+        Click(w, IDOK);
+    });
+    EXPECT_EQ(lower.result, IDOK);
+    EXPECT_EQ(lower.selected, L"MAINCOLOR01");
+
+    Outcome outside = RunPicker(L"MAINCOLOR17", [](HWND w) {
+        EXPECT_EQ(FrameColor(w, 17015), kRed);  // red drawn last, over the previous frame
+        Click(w, IDOK);
+    });
+    EXPECT_EQ(outside.selected, L"MAINCOLOR17");
+
+    Outcome empty = RunPicker(L"", [](HWND w) {
+        EXPECT_EQ(FrameColor(w, 17015), DefaultBackground(w));
+        for (int number = 1; number <= 16; ++number)
+            EXPECT_NE(FrameColor(w, PickerSwatchId(number)), kRed) << number;
+        Click(w, IDOK);
+    });
+    EXPECT_EQ(empty.result, IDOK);
+    EXPECT_EQ(empty.selected, L"");
+}
+
+TEST(ColorPicker, ClickThenOkGivesThatColour)
+{
+    Outcome run = RunPicker(nullptr, [](HWND w) { Click(w, 17040); }, [](HWND w) { Click(w, IDOK); });
+    EXPECT_EQ(run.result, IDOK);
+    EXPECT_EQ(run.selected, L"MAINCOLOR10");
+}
+
+TEST(ColorPicker, EnterOrSpaceOnTheFocusedCancelButtonIsOk)
+{
+    for (UINT key : { VK_RETURN, VK_SPACE }) {
+        Outcome run = RunPicker(nullptr, [](HWND w) { Click(w, 17040); },
+                            [](HWND) {
+                                // Tab from the first swatch past the other 15 and OK, as a person would.
+                                for (int i = 0; i < 17; ++i)
+                                    PressKey(VK_TAB);
+                            },
+                            [key](HWND w) {
+                                EXPECT_EQ(::GetFocus(), ::GetDlgItem(w, IDCANCEL));
+                                PressKey(key);
+                            });
+        EXPECT_EQ(run.result, IDOK) << key;
+        EXPECT_EQ(run.selected, L"MAINCOLOR10");
+    }
+}
+
+TEST(ColorPicker, EscapeCancelButtonAndCloseBoxCancel)
+{
+    Outcome escape = RunPicker(nullptr, [](HWND w) { Click(w, 17040); }, [](HWND) { PressKey(VK_ESCAPE); });
+    EXPECT_EQ(escape.result, IDCANCEL);
+
+    Outcome button = RunPicker(nullptr, [](HWND w) { Click(w, 17040); }, [](HWND w) { Click(w, IDCANCEL); });
+    EXPECT_EQ(button.result, IDCANCEL);
+
+    Outcome close = RunPicker(nullptr, [](HWND w) { ::PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0); });
+    EXPECT_EQ(close.result, IDCANCEL);
+}
+
+TEST(ColorPicker, DoubleClickEndsWithThatColour)
+{
+    Outcome run = RunPicker(L"MAINCOLOR03", [](HWND w) { DoubleClick(w, 17046); });
+    EXPECT_EQ(run.result, IDOK);
+    EXPECT_EQ(run.selected, L"MAINCOLOR16");
+}
+
+TEST(ColorPicker, FirstSwatchHasTheFocusAtOpening)
+{
+    RunPicker(nullptr, [](HWND w) {
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(w, 17015));
+        Click(w, IDCANCEL);
+    });
+}
