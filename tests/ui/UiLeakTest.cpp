@@ -1,0 +1,105 @@
+// Opening, painting and closing the dialogs over and over leaves no GDI object and no handle behind.
+#include "DialogDriver.h"
+#include "GdiCount.h"
+#include "HandleCount.h"
+#include "PvStColorDlg.h"
+#include "RegistrySandbox.h"
+#include "RimtoneDlg.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A picker whose every paint leaks one pen, to show that the count would catch it.
+class LeakyPicker : public PvStColorDlg
+{
+protected:
+    afx_msg void OnPaint()
+    {
+        PvStColorDlg::OnPaint();
+        ::CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(LeakyPicker, PvStColorDlg)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+// One opening: the dialog under test and what the timer has done to it so far.
+struct Cycle
+{
+    CDialog* dialog;
+    bool opensPicker;  // the settings dialog: a swatch click opens the picker
+    bool pickerOpened = false;
+    int ticks = 0;
+};
+Cycle* g_cycle = nullptr;
+
+// Ticks inside the modal loops; WM_TIMER comes only when every paint is done.
+void CALLBACK CycleTick(HWND, UINT, UINT_PTR, DWORD)
+{
+    Cycle& cycle = *g_cycle;
+    HWND settings = cycle.opensPicker ? cycle.dialog->m_hWnd : nullptr;
+    if (++cycle.ticks > 500) {
+        ADD_FAILURE() << "a cycle did not end";
+        if (HWND picker = FindShownDialog(kPickerCaption))
+            ::PostMessageW(picker, WM_COMMAND, IDCANCEL, 0);
+        if (settings)
+            ::PostMessageW(settings, WM_COMMAND, IDCANCEL, 0);
+    } else if (HWND picker = FindShownDialog(kPickerCaption)) {
+        // The picker has painted its swatches and frames: a double click ends it with a pick,
+        // and the settings dialog then ends with OK.
+        DoubleClick(picker, 17046);
+        if (settings)
+            ::PostMessageW(settings, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    } else if (settings && !cycle.pickerOpened && ::IsWindowVisible(settings)) {
+        cycle.pickerOpened = true;
+        Click(settings, 12013);
+    }
+}
+
+// Runs `count` openings of a fresh dialog of type D; each must end with OK.
+template <class D> void RunCycles(int count, bool opensPicker)
+{
+    for (int i = 0; i < count; ++i) {
+        D dialog;
+        Cycle cycle{ &dialog, opensPicker };
+        g_cycle = &cycle;
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &CycleTick);
+        const INT_PTR result = dialog.DoModal();
+        ::KillTimer(nullptr, timer);
+        g_cycle = nullptr;
+        ASSERT_EQ(result, IDOK) << "opening " << i;
+    }
+}
+
+} // namespace
+
+TEST(UiLeaks, OpeningPaintingAndClosingBothDialogsLeavesTheCountsUnchanged)
+{
+    RegistrySandbox sandbox;
+    RunCycles<RimtoneDlg>(5, true);  // warm-up: fonts, classes and objects the system makes once
+    const std::size_t gdiBefore = CountGdiObjects();
+    const std::size_t handlesBefore = CountProcessHandles();
+    ASSERT_GT(gdiBefore, 0u) << "the GDI object count is not readable";
+    ASSERT_GT(handlesBefore, 0u) << "the handle count is not readable";
+
+    RunCycles<RimtoneDlg>(1000, true);
+
+    EXPECT_EQ(CountGdiObjects(), gdiBefore);
+    EXPECT_EQ(CountProcessHandles(), handlesBefore);
+    EXPECT_EQ(StoredName(L"mColor301"), L"MAINCOLOR16");
+}
+
+TEST(UiLeaks, ALeakedPenPerPaintIsCaught)
+{
+    RunCycles<PvStColorDlg>(3, false);
+    const std::size_t clean = CountGdiObjects();
+    RunCycles<PvStColorDlg>(20, false);
+    EXPECT_EQ(CountGdiObjects(), clean);
+
+    RunCycles<LeakyPicker>(20, false);
+    EXPECT_GE(CountGdiObjects(), clean + 20);
+}
