@@ -1,3 +1,6 @@
 #pragma once
 // Everything the module uses of the framework.
 #include "afx.h"
+#include "CWinThread.h"
+#include "CWinApp.h"
+#include "AfxStaticModuleState.h"
