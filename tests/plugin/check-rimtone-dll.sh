@@ -12,6 +12,7 @@ grep -q 'file format pei-x86-64' <<<"$headers" || fail "not a PE image for x86-6
 grep -Eq '^Magic[[:space:]]+020b' <<<"$headers" || fail "not PE32+"
 exports=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$headers")
 grep -Eq '\][[:space:]]+Startup$' <<<"$exports" || fail "Startup is not exported by name"
+[ "$(grep -Ec '^[[:space:]]*\[ *[0-9]+\] ' <<<"$exports")" = 1 ] || fail "exports more than Startup"
 
 allowed="^(${host}|kernel32\.dll|user32\.dll|gdi32\.dll|advapi32\.dll|comctl32\.dll|comdlg32\.dll|shell32\.dll|ole32\.dll|oleaut32\.dll|msvcrt\.dll|ucrtbase\.dll|api-ms-win-crt-[a-z0-9-]+\.dll)$"
 imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
