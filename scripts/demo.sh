@@ -5,7 +5,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 args=()
 for arg in "$@"; do
-  if [ -f "$arg" ]; then args+=("$(winepath_arg=$(readlink -f "$arg"); echo "Z:${winepath_arg//\//\\}")"); else args+=("$arg"); fi
+  # Wine's current drive maps /, so an absolute Unix path reaches the program intact.
+  if [ -e "$arg" ]; then args+=("$(readlink -f "$arg")"); else args+=("$arg"); fi
 done
 cd "$root"
 scripts/setup-debian.sh
