@@ -1,6 +1,9 @@
 #pragma once
 // Everything the module uses of the framework.
 #include "afx.h"
+#include "CWinThread.h"
+#include "CWinApp.h"
+#include "AfxStaticModuleState.h"
 #include "CWnd.h"
 #include "CGdiObject.h"
 #include "CPen.h"

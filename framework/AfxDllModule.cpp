@@ -1,0 +1,88 @@
+// Start-up and shut-down of a DLL built on the framework: the DLL's entry point and the module
+// state that its static initialisation and its process attach run under. Linked into a DLL only
+// (the loader's reference to DllMain pulls it in); module code defines just its application object.
+#include "AfxStaticModuleState.h"
+#include "CWinApp.h"
+
+#if defined(_MSC_VER)
+#pragma warning(disable : 4073)
+#pragma init_seg(lib)
+#define AFX_INIT_FIRST
+#elif defined(__GNUC__)
+#define AFX_INIT_FIRST __attribute__((init_priority(101)))
+#else
+#define AFX_INIT_FIRST
+#endif
+
+namespace {
+
+// Made before the module's own static objects: the module's state becomes current so that the
+// application object registers with it, and stays current until process attach is done.
+class DllLoadState
+{
+public:
+    DllLoadState() : m_pPrevState(AfxSetModuleState(AfxGetStaticModuleState())) {}
+    DllLoadState(const DllLoadState&) = delete;
+    DllLoadState& operator=(const DllLoadState&) = delete;
+
+    // Gives back the state that was current before the module was loaded.
+    void Restore() { AfxSetModuleState(m_pPrevState); }
+
+private:
+    AFX_MODULE_STATE* m_pPrevState;
+};
+
+DllLoadState afxDllLoadState AFX_INIT_FIRST;
+bool afxDllInitialised = false;
+
+BOOL ProcessAttach(HINSTANCE hInstance)
+{
+    AFX_MANAGE_STATE(AfxGetStaticModuleState());
+    if (!AfxWinInit(hInstance, nullptr, const_cast<LPWSTR>(L""), 0))
+        return FALSE;
+    CWinApp* app = AfxGetApp();
+    if (app && !app->InitInstance()) {
+        app->ExitInstance();
+        AfxWinTerm();
+        return FALSE;
+    }
+    AfxAddResourceLibrary(hInstance);
+    afxDllInitialised = true;
+    return TRUE;
+}
+
+void ProcessDetach(HINSTANCE hInstance)
+{
+    if (!afxDllInitialised)
+        return;
+    AFX_MANAGE_STATE(AfxGetStaticModuleState());
+    if (CWinApp* app = AfxGetApp())
+        app->ExitInstance();
+    AfxRemoveResourceLibrary(hInstance);
+    AfxWinTerm();
+    afxDllInitialised = false;
+}
+
+} // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
+{
+    try {
+        switch (dwReason) {
+        case DLL_PROCESS_ATTACH: {
+            const BOOL ok = ProcessAttach(hInstance);
+            afxDllLoadState.Restore();
+            return ok;
+        }
+        case DLL_PROCESS_DETACH:
+            ProcessDetach(hInstance);
+            break;
+        default:
+            break;
+        }
+        return TRUE;
+    } catch (...) {
+        afxDllLoadState.Restore();
+        return FALSE;
+    }
+}

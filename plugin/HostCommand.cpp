@@ -1,0 +1,62 @@
+#include "HostCommand.h"
+
+#include "SettingsCommand.h"
+
+#include <CategoryColors.h>
+#include <PavLib.h>
+#include <RecolourSelection.h>
+
+namespace {
+
+const int kHoleShapeEvents = 32;
+const wchar_t kCursorText[] = L"Hole";
+const wchar_t kPrompt[] = L"구멍형상 범위지시/전체-Ctrl+A (확정:설정창OPEN) :";
+const wchar_t kExecuteText[] = L"";
+
+// Refilled at every start; kept for the module's lifetime since the host may hold the address.
+PickFilter s_pickFilter;
+
+} // namespace
+
+int StartCommand()
+{
+    try {
+        LoadCategoryColors();
+    } catch (...) {
+        // The colours stay as they were; the command still starts.
+    }
+    PavIddClearSysIdData();
+    PavEvtSetEventMask(kHoleShapeEvents);
+    s_pickFilter = PickFilter{ 16, 2, 1, 0, 0 };
+    PavEvtSetObject(&s_pickFilter);
+    PavMsgPutCursorMessage(kCursorText);
+    PavMsgPutMessage(kPrompt);
+    PavCtlSetExecuteFunc(ExecuteCommand, kExecuteText);
+    return 0;
+}
+
+int ExecuteCommand(int event, void* a1, void* a2, void* a3)
+{
+    switch (event) {
+    case EventPickFinished:
+        try {
+            RecolourSelection(a1, a2, a3);
+        } catch (...) {
+            // Nothing of the pass may unwind into the host.
+        }
+        return 0;
+    case EventConfirm:
+        return RunSettingsCommand();
+    default:
+        return ResultNotHandled;
+    }
+}
+
+int CommandSecondCallback()
+{
+    return 0;
+}
+
+void CommandThirdCallback()
+{
+}

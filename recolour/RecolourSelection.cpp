@@ -1,0 +1,84 @@
+#include "RecolourSelection.h"
+
+#include "HoleCategory.h"
+
+#include <CategoryColors.h>
+#include <PavLib.h>
+
+#include <cstring>
+
+namespace {
+
+const wchar_t kNoHoleIdMessage[] = L"장공의 구멍정보는 RESET할수 없습니다.";
+const wchar_t kUnreadableMessage[] = L"구멍데이터를 참조할수 없습니다.";
+
+// Selection iterator mode for the hole shapes of the current pick.
+const int kPickedHoleShapes = 1;
+
+// The colour numbers of one pass, by category, taken once from CategoryColors.
+struct PassColors
+{
+    int32_t color[HoleCategoryCount];
+    int32_t tapColor2;
+};
+
+PassColors TakeColors()
+{
+    PassColors colors;
+    for (int i = 0; i < HoleCategoryCount; ++i)
+        colors.color[i] = CategoryColors[ColorSlotOf(static_cast<HoleCategory>(i))];
+    colors.tapColor2 = CategoryColors[SlotTapSecond];
+    return colors;
+}
+
+// Writes the colour fields of every sub-hole of the record; a record without a sub-hole array
+// counts as having no sub-holes whatever its count says.
+void RecolourRecord(HoleRecord& record, const PassColors& colors)
+{
+    SubHoleRecord* subHoles = record.subHoles;
+    if (!subHoles)
+        return;
+    for (int32_t i = 0; i < record.subHoleCount; ++i) {
+        SubHoleRecord& subHole = subHoles[i];
+        const HoleCategory category = ClassifyHoleId(subHole.identifier);
+        subHole.color = colors.color[static_cast<int>(category)];
+        if (category == HoleCategory::Tap)
+            subHole.color2 = colors.tapColor2;
+    }
+}
+
+// Asks the iterator for the head or next item into a buffer zeroed beforehand, since the host may
+// write more than the 8 bytes that are read; false when there is no item.
+bool FetchItem(void* handle, bool head, PickItemBuffer& buffer)
+{
+    std::memset(&buffer, 0, sizeof buffer);
+    const int result = head ? PavIddGetHeadSelIdData(handle, &buffer) : PavIddGetNextSelIdData(handle, &buffer);
+    return result != -1;
+}
+
+} // namespace
+
+void RecolourSelection(void* a1, void* a2, void* a3)
+{
+    const PassColors colors = TakeColors();
+    void* handle = PavIddOpenSelIdData(kPickedHoleShapes, a1, a2, a3);
+    PickItemBuffer pick;
+    HoleRecord record;
+    for (bool more = FetchItem(handle, true, pick); more; more = FetchItem(handle, false, pick)) {
+        const HoleKey key = { pick.item.word1, pick.item.word0 };
+        const int holeId = PavHolGetHoleId(&key);
+        if (holeId == -1) {
+            PavMsgPutErrorMessage(kNoHoleIdMessage);
+            continue;
+        }
+        std::memset(&record, 0, sizeof record);
+        if (PavHolGetHoleData2(holeId, &record) == -1) {
+            PavMsgPutErrorMessage(kUnreadableMessage);
+            break;
+        }
+        RecolourRecord(record, colors);
+        PavHolAmendHoleData2(holeId, &record);
+        PavHolFreeHoleData2(&record);
+    }
+    PavIddCloseSelIdData(handle);
+}

@@ -1,0 +1,17 @@
+#pragma once
+#include <windows.h>
+
+// An RCDATA resource that only the probe DLL holds.
+#define ProbeResourceId 4242
+
+struct ProbeReport
+{
+    int initInstanceCalls;
+    int appWasCurrent;               // AfxGetApp() was the probe's application in InitInstance
+    HINSTANCE instanceDuringInit;    // AfxGetInstanceHandle() in InitInstance
+    HINSTANCE resourceDuringInit;    // AfxGetResourceHandle() in InitInstance
+    int stateRestoredAfterLoad;      // the module's state is no longer current once loaded
+    HINSTANCE foundThroughChain;     // AfxFindResourceHandle of the probe's resource, outside its state
+};
+
+typedef void (*ProbeGetReportFn)(ProbeReport* report);
