@@ -2,11 +2,22 @@
 
 #include <afxwin.h>
 
+#include <CategoryColors.h>
+#include <RimtoneDlg.h>
+
 int RunSettingsCommand()
 {
     try {
+        // The dialog templates are the module's own: its state is current until the road ends.
         AFX_MANAGE_STATE(AfxGetStaticModuleState());
-        // The settings dialog is not part of the module yet: nothing is opened.
+        RimtoneDlg dialog;
+        if (dialog.DoModal() == IDOK) {
+            CString names[CategorySlotCount];
+            for (int slot = 0; slot < CategorySlotCount; ++slot)
+                names[slot] = dialog.m_aSwatches[slot].m_strColorName;
+            SaveCategoryColorNames(names);
+            LoadCategoryColors();
+        }
         return 0;
     } catch (...) {
         return 0;

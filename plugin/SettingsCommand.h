@@ -1,5 +1,6 @@
 #pragma once
 // The settings road of the command's confirmation event.
 
-// Runs the category colour settings with the module's own state current; always 0.
+// Runs the settings dialog with the module's own state current; after OK stores the names of its
+// 12 swatches and reloads the colours in use. Always 0.
 int RunSettingsCommand();

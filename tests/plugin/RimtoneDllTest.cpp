@@ -1,6 +1,7 @@
 // Rimtone.dll loaded as the host loads it, driven through the stand-in host library.
 #include "RegistrySandbox.h"
 #include "StandInDrawing.h"
+#include "DialogDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -207,10 +208,62 @@ TEST_F(RimtoneDllTest, EmptyPickReturnsZeroWithoutMessage)
     EXPECT_TRUE(StandInMessages().empty());
 }
 
-TEST_F(RimtoneDllTest, ConfirmationReturnsZeroAndOpensNothingYet)
+TEST_F(RimtoneDllTest, ConfirmationWithOkStoresTheSwatchesAndTheNextPickUsesThem)
+{
+    ASSERT_TRUE(SetStringValue(kKey, L"mColor201", L"MAINCOLOR07"));
+    StartCommand();
+    PickedHole(1, 101);
+    PickedHole(2, 201);
+
+    ModalScript script;
+    HWND settings = nullptr;
+    HWND picker = nullptr;
+    script.WaitFor(kSettingsCaption, &settings)
+        .Do([&] {
+            // Changed behind the open dialog: OK writes what the swatch shows over it.
+            ASSERT_TRUE(SetStringValue(kKey, L"mColor201", L"MAINCOLOR13"));
+            Click(settings, 12011);
+        })
+        .WaitFor(kPickerCaption, &picker)
+        .Do([&] { DoubleClick(picker, 17040); })
+        .Then([] { return FindShownDialog(kPickerCaption) == nullptr; })
+        .Do([&] {
+            EXPECT_EQ(StoredName(L"mColor101"), L"MAINCOLOR10");
+            Click(settings, IDOK);
+        });
+    EXPECT_EQ(PavStubCallExecute(7, nullptr, nullptr, nullptr), 0);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(PavStubGetCallCount(), 0) << "the settings road calls nothing of the host";
+    EXPECT_EQ(StoredName(L"mColor201"), L"MAINCOLOR07");
+
+    PavStubPickAll();
+    EXPECT_EQ(PavStubCallExecute(0, nullptr, nullptr, nullptr), 0);
+    EXPECT_EQ(ReadBackHole(1).subHoles[0].color, 9) << "reloaded after OK";
+    EXPECT_EQ(ReadBackHole(2).subHoles[0].color, 6);
+}
+
+TEST_F(RimtoneDllTest, ConfirmationWithCancelKeepsThePicksStoredButNotInUse)
 {
     StartCommand();
+    PickedHole(1, 101);
+    ModalScript script;
+    HWND settings = nullptr;
+    HWND picker = nullptr;
+    script.WaitFor(kSettingsCaption, &settings)
+        .Do([&] { Click(settings, 12011); })
+        .WaitFor(kPickerCaption, &picker)
+        .Do([&] { DoubleClick(picker, 17040); })
+        .Then([] { return FindShownDialog(kPickerCaption) == nullptr; })
+        .Do([&] { PressKey(VK_ESCAPE); });
     EXPECT_EQ(PavStubCallExecute(7, nullptr, nullptr, nullptr), 0);
-    EXPECT_EQ(PavStubGetCallCount(), 0);
-    EXPECT_EQ(::FindWindowW(L"#32770", nullptr), nullptr);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(StoredName(L"mColor101"), L"MAINCOLOR10");
+
+    EXPECT_EQ(PavStubCallExecute(0, nullptr, nullptr, nullptr), 0);
+    EXPECT_EQ(ReadBackHole(1).subHoles[0].color, 5) << "the colours loaded at the start";
+
+    ASSERT_EQ(PavStubCallStartCommand(), 0);
+    PavStubPickAll();
+    EXPECT_EQ(PavStubCallExecute(0, nullptr, nullptr, nullptr), 0);
+    EXPECT_EQ(ReadBackHole(1).subHoles[0].color, 9) << "in use from the next start";
 }
