@@ -214,6 +214,12 @@ void CheckTemplate(HMODULE module, const DialogSpec& spec)
 TEST(DialogTemplates, BothTemplatesAreExactlyAsDesigned)
 {
     HMODULE module = ResourceModule();
+    wchar_t name[MAX_PATH] = L"this executable";
+    if (module != ::GetModuleHandleW(nullptr))
+        ::GetModuleFileNameW(module, name, MAX_PATH);
+    SCOPED_TRACE(testing::Message() << "templates of " << name);
     CheckTemplate(module, kSettings);
     CheckTemplate(module, kPicker);
+    if (module != ::GetModuleHandleW(nullptr))
+        ::FreeLibrary(module);
 }
