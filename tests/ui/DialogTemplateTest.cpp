@@ -9,7 +9,7 @@
 
 namespace {
 
-struct ControlSpec
+struct ControlLayout
 {
     int id;
     const wchar_t* className;
@@ -18,19 +18,19 @@ struct ControlSpec
     short x, y, cx, cy;
 };
 
-struct DialogSpec
+struct DialogLayout
 {
     WORD id;
     const wchar_t* caption;
     DWORD style;
     short cx, cy;
-    std::vector<ControlSpec> controls;
+    std::vector<ControlLayout> controls;
 };
 
 const DWORD kSwatch = 0x50011106;
 const DWORD kLabel = 0x50020000;
 
-const DialogSpec kSettings{
+const DialogLayout kSettings{
     12000, L"구멍선색일괄변경", 0x80C800C8, 227, 323,
     {
         { 1, L"button", L"확인", 0x50010001, 61, 288, 50, 14 },
@@ -62,7 +62,7 @@ const DialogSpec kSettings{
     },
 };
 
-const DialogSpec kPicker{
+const DialogLayout kPicker{
     17079, L"Color Property", 0x80C800CC, 212, 88,
     {
         { 17015, L"static", L"", kSwatch, 12, 11, 20, 18 },
@@ -157,15 +157,15 @@ HMODULE ResourceModule()
     return module ? module : ::GetModuleHandleW(nullptr);
 }
 
-void CheckTemplate(HMODULE module, const DialogSpec& spec)
+void CheckTemplate(HMODULE module, const DialogLayout& layout)
 {
-    SCOPED_TRACE(spec.id);
+    SCOPED_TRACE(layout.id);
     std::vector<WORD> languages;
-    ::EnumResourceLanguagesW(module, RT_DIALOG, MAKEINTRESOURCEW(spec.id), &CollectLanguage,
+    ::EnumResourceLanguagesW(module, RT_DIALOG, MAKEINTRESOURCEW(layout.id), &CollectLanguage,
                              reinterpret_cast<LONG_PTR>(&languages));
     ASSERT_EQ(languages, std::vector<WORD>{ 0x412 });
 
-    HRSRC resource = ::FindResourceExW(module, RT_DIALOG, MAKEINTRESOURCEW(spec.id), 0x412);
+    HRSRC resource = ::FindResourceExW(module, RT_DIALOG, MAKEINTRESOURCEW(layout.id), 0x412);
     ASSERT_NE(resource, nullptr);
     const auto* data = static_cast<const BYTE*>(::LockResource(::LoadResource(module, resource)));
     ASSERT_NE(data, nullptr);
@@ -175,23 +175,23 @@ void CheckTemplate(HMODULE module, const DialogSpec& spec)
     EXPECT_EQ(reader.Read<WORD>(), 0xFFFF);  // signature of the extended template
     EXPECT_EQ(reader.Read<DWORD>(), 0u);     // help id
     EXPECT_EQ(reader.Read<DWORD>(), 0u);     // extended style
-    EXPECT_EQ(reader.Read<DWORD>(), spec.style);
+    EXPECT_EQ(reader.Read<DWORD>(), layout.style);
     const WORD count = reader.Read<WORD>();
     EXPECT_EQ(reader.Read<short>(), 0);
     EXPECT_EQ(reader.Read<short>(), 0);
-    EXPECT_EQ(reader.Read<short>(), spec.cx);
-    EXPECT_EQ(reader.Read<short>(), spec.cy);
+    EXPECT_EQ(reader.Read<short>(), layout.cx);
+    EXPECT_EQ(reader.Read<short>(), layout.cy);
     EXPECT_EQ(reader.ReadSzOrOrdinal(), L"");  // menu
     EXPECT_EQ(reader.ReadSzOrOrdinal(), L"");  // window class
-    EXPECT_EQ(reader.ReadSzOrOrdinal(), spec.caption);
+    EXPECT_EQ(reader.ReadSzOrOrdinal(), layout.caption);
     EXPECT_EQ(reader.Read<WORD>(), 8);    // points
     EXPECT_EQ(reader.Read<WORD>(), 400);  // weight
     EXPECT_EQ(reader.Read<BYTE>(), 0);    // italic
     EXPECT_EQ(reader.Read<BYTE>(), 1);    // character set
     EXPECT_EQ(reader.ReadSzOrOrdinal(), L"MS Shell Dlg");
 
-    ASSERT_EQ(count, spec.controls.size());
-    for (const ControlSpec& control : spec.controls) {
+    ASSERT_EQ(count, layout.controls.size());
+    for (const ControlLayout& control : layout.controls) {
         SCOPED_TRACE(control.id);
         reader.AlignDword();
         EXPECT_EQ(reader.Read<DWORD>(), 0u);  // help id
