@@ -37,16 +37,6 @@ protected:
 
 } // namespace
 
-TEST_F(SettingsDialogTest, ClassAndConstruction)
-{
-    EXPECT_STREQ(dialog.GetRuntimeClass()->m_lpszClassName, "RimtoneDlg");
-    EXPECT_TRUE(dialog.IsKindOf(RUNTIME_CLASS(CDialog)));
-    EXPECT_EQ(dialog.GetRuntimeClass()->m_wSchema, 0xFFFFu);
-    EXPECT_TRUE(dialog.m_strModuleName == L"Rimtone");
-    for (const StaticMainColor& swatch : dialog.m_aSwatches)
-        EXPECT_TRUE(swatch.m_strColorName == L"MAINCOLOR01");
-}
-
 TEST_F(SettingsDialogTest, MissingValuesShowDefaultsAndAreWrittenAtOpening)
 {
     ASSERT_TRUE(SetStringValue(kSettingsKey, L"mColor501", L"MAINCOLOR13"));

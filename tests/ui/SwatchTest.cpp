@@ -78,22 +78,3 @@ TEST(Swatches, PickerSwatchOnAnyOtherIdIsBlack)
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_TRUE(script.Finished());
 }
-
-TEST(Swatches, ANewNameShowsOnlyAfterTheOwnerInvalidates)
-{
-    RegistrySandbox sandbox;
-    RimtoneDlg dialog;
-    ModalScript script;
-    script.WaitFor(kSettingsCaption)
-        .Do([&] {
-            dialog.m_aSwatches[0].m_strColorName = L"MAINCOLOR12";
-            EXPECT_TRUE(ControlIsSolid(dialog.m_hWnd, 12033, PaletteColor(1)));
-            ::InvalidateRect(dialog.m_hWnd, nullptr, FALSE);
-        })
-        .Do([&] {
-            EXPECT_TRUE(ControlIsSolid(dialog.m_hWnd, 12033, PaletteColor(12)));
-            Click(dialog.m_hWnd, IDCANCEL);
-        });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_TRUE(script.Finished());
-}
