@@ -16,14 +16,26 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display of our own unless the caller asks for theirs (RIMTONE_USE_DISPLAY=1).
+# A display of our own unless the caller asks for theirs (RIMTONE_USE_DISPLAY=1). A number that
+# another server holds (its lock may sit in another file system) makes Xvfb exit: try the next.
 if [ "${RIMTONE_USE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
-  n=91
-  while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
-  export DISPLAY=":$n"
+  for n in $(seq 91 140); do
+    [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do
+      [ -e /tmp/.X11-unix/X$n ] && break
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    if [ -e /tmp/.X11-unix/X$n ] && kill -0 "$xvfb_pid" 2>/dev/null; then
+      export DISPLAY=":$n"
+      break
+    fi
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=
+  done
+  [ -n "$xvfb_pid" ] || { echo "with-wine.sh: could not start Xvfb" >&2; exit 1; }
 fi
 
 wineserver -p
