@@ -18,7 +18,10 @@ bool RunningUnderWine()
 
 std::size_t CountWineGdiTable()
 {
-    const auto* peb = reinterpret_cast<const BYTE*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+    PROCESS_BASIC_INFORMATION basic = {};
+    if (NtQueryInformationProcess(::GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr) < 0)
+        return 0;
+    const auto* peb = reinterpret_cast<const BYTE*>(basic.PebBaseAddress);
     const BYTE* table = *reinterpret_cast<const BYTE* const*>(peb + kPebGdiTableOffset);
     if (!table)
         return 0;
