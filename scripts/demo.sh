@@ -12,6 +12,14 @@ cd "$root"
 scripts/setup-debian.sh
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw --target RimtoneDemo Rimtone pavlib_stub >/dev/null
-# --settings shows the dialog on the caller's display when there is one.
-for arg in "${args[@]}"; do [ "$arg" = --settings ] && export RIMTONE_USE_DISPLAY=1; done
+# --settings shows the dialog on the caller's display: on a private one nobody could close it.
+for arg in "${args[@]}"; do
+  if [ "$arg" = --settings ]; then
+    if [ -z "${DISPLAY:-}" ]; then
+      echo "demo.sh: --settings opens a dialog and needs a display (set DISPLAY)" >&2
+      exit 2
+    fi
+    export RIMTONE_USE_DISPLAY=1
+  fi
+done
 LC_ALL=C.UTF-8 scripts/with-wine.sh build wine build/bin/RimtoneDemo.exe "${args[@]}"
