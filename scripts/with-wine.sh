@@ -15,6 +15,7 @@ cleanup() {
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
 }
 trap cleanup EXIT
+trap "exit 130" INT TERM
 
 # A display of our own unless the caller asks for theirs (RIMTONE_USE_DISPLAY=1). A number that
 # another server holds (its lock may sit in another file system) makes Xvfb exit: try the next.
