@@ -125,11 +125,9 @@ void Click(HWND dialog, int controlId)
 
 void DoubleClick(HWND dialog, int controlId)
 {
+    Click(dialog, controlId);
     HWND control = ::GetDlgItem(dialog, controlId);
-    ASSERT_NE(control, nullptr) << "no control " << controlId;
     const LPARAM point = MAKELPARAM(4, 4);
-    ::PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    ::PostMessageW(control, WM_LBUTTONUP, 0, point);
     ::PostMessageW(control, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
     ::PostMessageW(control, WM_LBUTTONUP, 0, point);
 }
