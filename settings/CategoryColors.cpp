@@ -23,11 +23,16 @@ int CategoryColors[CategorySlotCount] = {};
 
 CString ReadCategoryColorName(CString valueName, CString defaultColorName)
 {
+    return ReadCategoryColorName(ModuleName, valueName, defaultColorName);
+}
+
+CString ReadCategoryColorName(CString subKey, CString valueName, CString defaultColorName)
+{
     CString name;
-    if (ReadRegistryString(MakeSettingsKeyPath(ModuleName), valueName, name) == -1) {
+    if (ReadRegistryString(MakeSettingsKeyPath(subKey), valueName, name) == -1) {
         name = defaultColorName;
         // Best effort: when the default cannot be stored, the next load tries again.
-        WriteSettingString(ModuleName, valueName, defaultColorName);
+        WriteSettingString(subKey, valueName, defaultColorName);
     }
     return name;
 }

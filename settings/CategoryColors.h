@@ -34,6 +34,9 @@ extern int CategoryColors[CategorySlotCount];
 
 // The stored name of one value, as stored; the default (written back) when it cannot be read.
 CString ReadCategoryColorName(CString valueName, CString defaultColorName);
+// The same under the settings key of another sub-key (the settings dialog passes its own copy of
+// the module name).
+CString ReadCategoryColorName(CString subKey, CString valueName, CString defaultColorName);
 
 // Reads all 12 names and resolves them to colour numbers; a name outside the palette gives 0.
 bool LoadCategoryColors();

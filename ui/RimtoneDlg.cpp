@@ -57,14 +57,10 @@ void RimtoneDlg::DoDataExchange(CDataExchange* pDX)
 BOOL RimtoneDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    const CString keyPath = MakeSettingsKeyPath(m_strModuleName);
     for (int slot = 0; slot < CategorySlotCount; ++slot) {
         const CategoryColorValue& value = CategoryColorValues[slot];
-        if (ReadRegistryString(keyPath, value.valueName, m_aSwatches[slot].m_strColorName) == -1) {
-            m_aSwatches[slot].m_strColorName = value.defaultColorName;
-            // Best effort, as at every load: a default that cannot be stored is still shown.
-            WriteSettingString(m_strModuleName, value.valueName, value.defaultColorName);
-        }
+        m_aSwatches[slot].m_strColorName =
+            ReadCategoryColorName(m_strModuleName, value.valueName, value.defaultColorName);
     }
     return FALSE;
 }
