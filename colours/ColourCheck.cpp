@@ -1,0 +1,191 @@
+#include "ColourCheck.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Distances are compared after rounding, so that the choice does not hang on the last bits of a
+// compiler's pow or cbrt.
+double Rounded(double value)
+{
+    return std::round(value * 1e6) / 1e6;
+}
+
+std::array<Lab, VisionCount> SeenUnderEveryVision(Rgb8 colour)
+{
+    std::array<Lab, VisionCount> seen;
+    for (int vision = 0; vision < VisionCount; ++vision)
+        seen[vision] = SeenAs(AllVisions[vision], colour);
+    return seen;
+}
+
+// The lowest contrast ratio of the colour against the background under the four visions.
+ContrastShortfall LowestContrast(int slot, Rgb8 colour, bool whiteBackground)
+{
+    const double background = whiteBackground ? 1.0 : 0.0;
+    ContrastShortfall lowest = { slot, Vision::Normal, 1e9 };
+    for (Vision vision : AllVisions) {
+        const double ratio = ContrastRatio(RelativeLuminance(Simulate(vision, ToLinear(colour))), background);
+        if (ratio < lowest.ratio)
+            lowest = { slot, vision, ratio };
+    }
+    return lowest;
+}
+
+double ContrastAgainst(Rgb8 colour, bool whiteBackground)
+{
+    return LowestContrast(0, colour, whiteBackground).ratio;
+}
+
+} // namespace
+
+SlotColours ResolveSlotNames(const SlotNames& names)
+{
+    SlotColours colours;
+    for (int slot = 0; slot < CategorySlotCount; ++slot)
+        colours[slot] = ResolvePaletteName(names[slot]);
+    return colours;
+}
+
+CheckResult CheckColours(const SlotColours& colours, const CheckOptions& options)
+{
+    CheckResult result;
+    result.smallestDistinct.deltaE = -1;
+
+    std::vector<bool> grouped(CategorySlotCount, false);
+    for (int slot = 0; slot < CategorySlotCount; ++slot) {
+        if (grouped[slot])
+            continue;
+        std::vector<int> group = { slot };
+        for (int other = slot + 1; other < CategorySlotCount; ++other) {
+            if (colours[other].number == colours[slot].number) {
+                group.push_back(other);
+                grouped[other] = true;
+            }
+        }
+        if (group.size() > 1)
+            result.sharedColours.push_back(group);
+    }
+
+    std::array<std::array<Lab, VisionCount>, CategorySlotCount> seen;
+    for (int slot = 0; slot < CategorySlotCount; ++slot)
+        seen[slot] = SeenUnderEveryVision(colours[slot].rgb);
+
+    for (int vision = 0; vision < VisionCount; ++vision) {
+        for (int first = 0; first < CategorySlotCount; ++first) {
+            for (int second = first + 1; second < CategorySlotCount; ++second) {
+                const PairDifference pair = { AllVisions[vision], first, second,
+                                              DeltaE2000(seen[first][vision], seen[second][vision]) };
+                result.pairs.push_back(pair);
+                if (colours[first].number == colours[second].number)
+                    continue;
+                if (pair.deltaE < options.threshold)
+                    result.similarPairs.push_back(pair);
+                if (result.smallestDistinct.deltaE < 0 || pair.deltaE < result.smallestDistinct.deltaE)
+                    result.smallestDistinct = pair;
+            }
+        }
+    }
+
+    for (int slot = 0; slot < CategorySlotCount; ++slot) {
+        const ContrastShortfall lowest = LowestContrast(slot, colours[slot].rgb, options.whiteBackground);
+        if (lowest.ratio < options.minContrast)
+            result.lowContrast.push_back(lowest);
+    }
+    return result;
+}
+
+double SmallestDifference(const SlotColours& colours)
+{
+    const CheckResult result = CheckColours(colours, CheckOptions());
+    double smallest = -1;
+    for (const PairDifference& pair : result.pairs)
+        smallest = smallest < 0 ? pair.deltaE : std::min(smallest, pair.deltaE);
+    return smallest;
+}
+
+Suggestion SuggestSlotNames(const CheckOptions& options)
+{
+    // The difference of two palette colours is the smallest over the four visions.
+    std::array<std::array<Lab, VisionCount>, MainColourCount> seen;
+    for (int row = 1; row <= MainColourCount; ++row)
+        seen[row - 1] = SeenUnderEveryVision(PaletteColour(row).rgb);
+    double distance[MainColourCount][MainColourCount] = {};
+    for (int i = 0; i < MainColourCount; ++i) {
+        for (int j = 0; j < MainColourCount; ++j) {
+            double smallest = 1e9;
+            for (int vision = 0; vision < VisionCount; ++vision)
+                smallest = std::min(smallest, DeltaE2000(seen[i][vision], seen[j][vision]));
+            distance[i][j] = Rounded(smallest);
+        }
+    }
+
+    Suggestion suggestion;
+    unsigned candidates = 0;
+    for (int index = 0; index < MainColourCount; ++index) {
+        if (ContrastAgainst(PaletteColour(index + 1).rgb, options.whiteBackground) >= options.minContrast) {
+            candidates |= 1u << index;
+            ++suggestion.candidates;
+        }
+    }
+    suggestion.keepsContrast = suggestion.candidates >= CategorySlotCount;
+    if (!suggestion.keepsContrast) {
+        candidates = (1u << MainColourCount) - 1;
+        suggestion.candidates = MainColourCount;
+    }
+
+    // Every choice of 12 of the candidates, the best by its sorted pair differences compared from
+    // the smallest up (the smallest first, then the next, ...); the first such choice wins ties.
+    unsigned bestMask = 0;
+    std::vector<double> bestDistances;
+    for (unsigned mask = 0; mask < (1u << MainColourCount); ++mask) {
+        int count = 0;
+        for (unsigned bits = mask; bits; bits &= bits - 1)
+            ++count;
+        if (count != CategorySlotCount || (mask & ~candidates) != 0)
+            continue;
+        std::vector<double> distances;
+        for (int i = 0; i < MainColourCount; ++i)
+            for (int j = i + 1; j < MainColourCount; ++j)
+                if ((mask >> i & 1u) && (mask >> j & 1u))
+                    distances.push_back(distance[i][j]);
+        std::sort(distances.begin(), distances.end());
+        if (bestDistances.empty() || distances > bestDistances) {
+            bestDistances = distances;
+            bestMask = mask;
+        }
+    }
+
+    // Slots keep their default colour where it was chosen (the first slot of a shared default),
+    // the others take the unused chosen colour closest to their default.
+    std::vector<bool> used(MainColourCount, false);
+    SlotNames& names = suggestion.names;
+    std::array<int, CategorySlotCount> defaultIndex;
+    for (int slot = 0; slot < CategorySlotCount; ++slot) {
+        defaultIndex[slot] = ResolvePaletteName(CategoryColorValues[slot].defaultColorName).number;
+        const int index = defaultIndex[slot];
+        if ((bestMask >> index & 1u) && !used[index]) {
+            used[index] = true;
+            names[slot] = PaletteColour(index + 1).name;
+        }
+    }
+    for (int slot = 0; slot < CategorySlotCount; ++slot) {
+        if (!names[slot].IsEmpty())
+            continue;
+        int nearest = -1;
+        double nearestDistance = 0;
+        for (int index = 0; index < MainColourCount; ++index) {
+            if (!(bestMask >> index & 1u) || used[index])
+                continue;
+            const double difference = Rounded(DeltaE2000(seen[index][0], seen[defaultIndex[slot]][0]));
+            if (nearest < 0 || difference < nearestDistance) {
+                nearest = index;
+                nearestDistance = difference;
+            }
+        }
+        used[nearest] = true;
+        names[slot] = PaletteColour(nearest + 1).name;
+    }
+    return suggestion;
+}
