@@ -125,20 +125,17 @@ std::wstring CheckReport(const SlotColours& colours, const CheckResult& result, 
             L" are hard to tell apart; lines need a contrast ratio of " + Decimals(options.minContrast, 1) +
             L":1 against the " + background + L" background.\n";
 
-    text += L"\nCategories that share one colour: ";
-    if (result.sharedColours.empty())
-        text += L"none\n";
-    else
-        text += L"\n";
+    text += L"\nCategories that share one colour:";
+    text += result.sharedColours.empty() ? L" none\n" : L"\n";
     for (const std::vector<int>& group : result.sharedColours) {
-        text += L"  " + Column(static_cast<LPCWSTR>(colours[group[0]].name), 12) + L":";
+        text += L"  " + std::wstring(colours[group[0]].name) + L":";
         for (size_t i = 0; i < group.size(); ++i)
             text += (i ? L", " : L" ") + SlotText(group[i]);
         text += L"\n";
     }
 
-    text += L"\nPairs hard to tell apart (\u0394E00 < " + Decimals(options.threshold, 1) + L"): ";
-    text += result.similarPairs.empty() ? L"none\n" : L"\n";
+    text += L"\nPairs hard to tell apart (\u0394E00 < " + Decimals(options.threshold, 1) + L"):";
+    text += result.similarPairs.empty() ? L" none\n" : L"\n";
     for (const PairDifference& pair : result.similarPairs) {
         text += L"  " + Column(VisionName(pair.vision), 13) +
                 Column(SlotText(pair.first) + L" " + static_cast<LPCWSTR>(colours[pair.first].name), 36) +
@@ -147,8 +144,8 @@ std::wstring CheckReport(const SlotColours& colours, const CheckResult& result, 
     }
 
     text += L"\nToo little contrast against the " + background + L" background (ratio < " +
-            Decimals(options.minContrast, 1) + L":1): ";
-    text += result.lowContrast.empty() ? L"none\n" : L"\n";
+            Decimals(options.minContrast, 1) + L":1):";
+    text += result.lowContrast.empty() ? L" none\n" : L"\n";
     for (const ContrastShortfall& low : result.lowContrast) {
         text += L"  " + Column(SlotText(low.slot) + L" " + static_cast<LPCWSTR>(colours[low.slot].name), 36) +
                 Decimals(low.ratio, 2) + L":1 (" + VisionName(low.vision) + L")\n";

@@ -169,7 +169,7 @@ int Apply(const SlotNames& names, std::wstring& out, std::wstring& err)
         if (stored.kind == StoredKind::Text && stored.text == names[slot])
             continue;
         ++changed;
-        out += L"  " + Column(CategoryColorValues[slot].valueName, 12) + Column(StoredText(stored), 26) + L"-> " +
+        out += L"  " + Column(CategoryColorValues[slot].valueName, 12) + Column(StoredText(stored), 29) + L"-> " +
                static_cast<LPCWSTR>(names[slot]) + L"\n";
     }
     out += std::to_wstring(changed) + (changed == 1 ? L" value changed\n" : L" values changed\n");

@@ -264,10 +264,10 @@ TEST_F(ColoursToolTest, CheckFlagsTheDefaultsSharedColours)
 {
     const ToolRun check = RunTool({ L"check" });
     EXPECT_EQ(check.code, ExitFlagged);
-    EXPECT_NE(check.out.find(L"MAINCOLOR06 : drill mColor101, boring mColor201, JG mColor601, JB mColor701"),
+    EXPECT_NE(check.out.find(L"MAINCOLOR06: drill mColor101, boring mColor201, JG mColor601, JB mColor701"),
               std::wstring::npos)
         << std::string(check.out.begin(), check.out.end());
-    EXPECT_NE(check.out.find(L"MAINCOLOR04 : reamer mColor301, WC mColor801"), std::wstring::npos);
+    EXPECT_NE(check.out.find(L"MAINCOLOR04: reamer mColor301, WC mColor801"), std::wstring::npos);
     EXPECT_NE(check.out.find(L"\u0394E00 below 5.0"), std::wstring::npos);
 
     const CheckResult result = CheckColours(ResolveSlotNames(DefaultSlotNames()), CheckOptions());
