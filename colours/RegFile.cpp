@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 namespace {
 
 const wchar_t kVersion5Header[] = L"Windows Registry Editor Version 5.00";
