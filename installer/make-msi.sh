@@ -50,8 +50,8 @@ emit_folder() {
       # unversioned and would keep an older versioned copy found in the folder.
       if [[ $name =~ \.([dD][lL][lL]|[eE][xX][eE])$ ]]; then
         local fixed
-        fixed=$("$windres" -i "$entry" -O rc 2>/dev/null | sed -n 's/^ *FILEVERSION *//p' | tr -d ' ')
-        [ -n "$fixed" ] && versions+=("$id=${fixed//,/.}")
+        fixed=$({ "$windres" -i "$entry" -O rc 2>/dev/null || true; } | sed -n 's/^ *FILEVERSION *//p' | tr -d ' ')
+        if [ -n "$fixed" ]; then versions+=("$id=${fixed//,/.}"); fi
       fi
     fi
   done < <(find "$stage/$rel" -mindepth 1 -maxdepth 1 -print0 | sort -z)

@@ -23,7 +23,7 @@ while [ $# -gt 0 ]; do
   mkdir -p "$stage/$folder"
   cp "$file" "$stage/$folder/"
   # A program's symbols stay beside the packages, under the name its debug link gives.
-  [ -f "$file.debug" ] && cp "$file.debug" "$out/"
+  if [ -f "$file.debug" ]; then cp "$file.debug" "$out/"; fi
 done
 
 "$here/make-msi.sh" "$version" "$publisher" "$stage" "$out/$name.msi"

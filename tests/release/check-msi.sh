@@ -75,8 +75,11 @@ check_installed() {
   echo "installed: $windows_folder\\Rimtone.dll $(file_version "$folder/Rimtone.dll"), entry ${entries##*\\}"
 }
 check_removed() {
-  local folder=$1
-  [ -e "$folder/Rimtone.dll" ] && fail "uninstall left $folder/Rimtone.dll"
+  local folder=$1 from=$2 rel
+  while IFS= read -r -d '' rel; do
+    rel=${rel#"$from"/}
+    [ -e "$folder/$rel" ] && fail "uninstall left $folder/$rel"
+  done < <(find "$from" -type f -print0)
   [ -n "$(rimtone_entries)" ] && fail "uninstall left the entry $(rimtone_entries)"
   [ -n "$(remembered_folder)" ] && fail "uninstall left the remembered folder in HKLM"
   echo "uninstalled"
@@ -92,7 +95,7 @@ default)
   check_installed "$default_folder" 'C:\Program Files\Rimtone' "$stage" "$version"
   check_colours "by the install"
   msiexec /x "$product_code" /qn || fail "msiexec /x $product_code exited with $?"
-  check_removed "$default_folder"
+  check_removed "$default_folder" "$stage"
   [ -e "$default_folder" ] && fail "uninstall left the folder $default_folder"
   check_colours "by the uninstall"
   ;;
@@ -104,7 +107,7 @@ folder)
   [ -e "$default_folder" ] && fail "INSTALLDIR set, yet $default_folder was made"
   check_colours "by the install"
   msiexec /x "$msi" /qn || fail "msiexec /x of the package exited with $?"
-  check_removed "$plugin_folder"
+  check_removed "$plugin_folder" "$stage"
   [ -f "$plugin_folder/Other.dll" ] || fail "uninstall removed another plug-in of the folder"
   check_colours "by the uninstall"
   ;;
@@ -130,7 +133,7 @@ upgrade)
   check_installed "$plugin_folder" "$windows_plugin_folder" "$work/next-stage" "$next"
   check_colours "by the refused downgrade"
   msiexec /x "$work/next.msi" /qn || fail "msiexec /x of $next exited with $?"
-  check_removed "$plugin_folder"
+  check_removed "$plugin_folder" "$work/next-stage"
   check_colours "by the uninstall"
   ;;
 *) die "unknown scenario $scenario" ;;
