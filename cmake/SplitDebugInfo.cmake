@@ -2,7 +2,11 @@
 # <file>.debug beside it, which the stripped file names in its debug link for debuggers. objcopy
 # stamps the PE header with the current time unless SOURCE_DATE_EPOCH says otherwise: 0, as the
 # linker leaves it.
+# MSVC keeps debug information in a PDB file already.
 function(rimtone_split_debug_info target)
+  if(NOT MINGW)
+    return()
+  endif()
   if(NOT CMAKE_OBJCOPY)
     message(FATAL_ERROR "objcopy not found: install binutils-mingw-w64-x86-64 (scripts/setup-debian.sh)")
   endif()
