@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Checks the release folder without installing: the checksums, a ZIP that holds the shipped files
+# and INSTALL.txt, an INSTALL.txt that names every file of the ZIP and nothing else, and an MSI of
+# the same files and version that is per-machine and has nothing to write or delete under
+# HKEY_CURRENT_USER.
+# usage: check-package.sh RELEASE_DIR STAGE_DIR VERSION PUBLISHER
+set -uo pipefail
+release=$1 stage=$2 version=$3 publisher=$4
+name=Rimtone-$version-x64 msi=$1/Rimtone-$version-x64.msi zip=$1/Rimtone-$version-x64.zip
+status=0
+fail() { echo "FAIL: $*"; status=1; }
+for file in "$msi" "$zip" "$release/SHA256SUMS" "$release/Rimtone.dll.debug"; do
+  [ -f "$file" ] || { echo "FAIL: $file is missing: build the release first"; exit 1; }
+done
+(cd "$release" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match the files"
+[ "$(wc -l <"$release/SHA256SUMS")" = "$(find "$release" -maxdepth 1 -type f ! -name SHA256SUMS | wc -l)" ] ||
+  fail "SHA256SUMS does not cover every file of $release"
+
+shipped=$(cd "$stage" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+# The ZIP: one top folder, the shipped files as staged, and INSTALL.txt.
+listing=$(unzip -Z1 "$zip" | grep -v '/$' | LC_ALL=C sort)
+grep -qv "^$name/" <<<"$listing" && fail "the ZIP holds files outside $name/"
+in_zip=$(sed "s|^$name/||" <<<"$listing")
+[ "$in_zip" = "$(printf '%s\n' "$shipped" INSTALL.txt | LC_ALL=C sort)" ] ||
+  fail "the ZIP holds $(tr '\n' ' ' <<<"$in_zip")instead of the shipped files and INSTALL.txt"
+while IFS= read -r rel; do
+  cmp -s <(unzip -p "$zip" "$name/$rel") "$stage/$rel" || fail "$rel in the ZIP is not the shipped file"
+done <<<"$shipped"
+
+# INSTALL.txt lists the package's files, two spaces in, after "This package holds:"; a name ending
+# in a backslash stands for every file in that folder.
+text=$(unzip -p "$zip" "$name/INSTALL.txt" | tr -d '\r')
+grep -q '@' <<<"$text" && fail "INSTALL.txt has an unfilled @NAME@"
+grep -q "^Rimtone $version " <<<"$text" || fail "INSTALL.txt does not open with Rimtone $version"
+named=$(awk '/^This package holds:/ { on = 1; next } on && /^$/ { exit } on && /^  [^ ]/ { print $1 }' <<<"$text")
+[ -n "$named" ] || fail "INSTALL.txt lists no files after \"This package holds:\""
+while IFS= read -r rel; do
+  covered=no
+  while IFS= read -r entry; do
+    entry=${entry//\\//}
+    if [ "$rel" = "$entry" ] || { [[ $entry == */ ]] && [[ $rel == "$entry"* ]]; }; then covered=yes; fi
+  done <<<"$named"
+  [ $covered = yes ] || fail "INSTALL.txt does not name $rel, which the ZIP holds"
+done <<<"$in_zip"
+while IFS= read -r entry; do
+  entry=${entry//\\//}
+  grep -qE "^$(sed 's/[.[\*^$]/\\&/g' <<<"$entry")" <<<"$in_zip" || fail "INSTALL.txt names $entry, which the ZIP lacks"
+done <<<"$named"
+
+# The MSI: per-machine, this version and publisher, the same files with their versions, and
+# registry entries under HKEY_LOCAL_MACHINE only (root 2).
+table() { msiinfo export "$msi" "$1" 2>/dev/null | tr -d '\r' | tail -n +4; }
+properties=$(table Property)
+for expected in "ALLUSERS	1" "ProductVersion	$version" "Manufacturer	$publisher" "ProductName	Rimtone"; do
+  grep -qxF "$expected" <<<"$properties" || fail "the MSI lacks the property ${expected/	/ = }"
+done
+msi_files=$(table File | awk -F'\t' '{ print $3 }' | LC_ALL=C sort)
+[ "$msi_files" = "$(sed 's|.*/||' <<<"$shipped" | LC_ALL=C sort)" ] ||
+  fail "the MSI installs $(tr '\n' ' ' <<<"$msi_files")instead of the shipped files"
+[ "$(table File | awk -F'\t' '$3 == "Rimtone.dll" { print $5 }')" = "$version.0" ] ||
+  fail "the MSI does not give Rimtone.dll the file version $version.0"
+roots=$(table Registry | awk -F'\t' '{ print $2 }' | sort -u)
+[ "$roots" = 2 ] || fail "the MSI writes registry roots $(tr '\n' ' ' <<<"$roots")(only 2, HKEY_LOCAL_MACHINE, is allowed)"
+for forbidden in RemoveRegistry; do
+  [ -z "$(table $forbidden)" ] || fail "the MSI has a $forbidden table"
+done
+
+[ $status = 0 ] && echo "OK: $release ($(stat -c %s "$msi") bytes MSI, $(stat -c %s "$zip") bytes ZIP)"
+exit $status
