@@ -15,6 +15,7 @@ struct StubHole
     HoleRecord header = {};                  // host data and subHoleCount; subHoles unused
     std::vector<SubHoleRecord> subHoles;     // the records stored, max(count, 0) of them
     int faults = 0;
+    int amends = 0;                          // accepted PavHolAmendHoleData2 calls
 };
 
 struct StubEntity
