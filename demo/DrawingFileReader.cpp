@@ -172,9 +172,12 @@ bool LoadDrawingFile(const std::wstring& path, DemoDrawing& drawing, std::string
         error = "the name of the Windows device " + Utf8Of(device) + ", not a drawing file";
         return false;
     }
+    const char notRegular[] = "not a regular file (a pipe or a device), not a drawing file";
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
-        error = "cannot open the drawing file: " + Reason(::GetLastError());
+        // Wine refuses a Unix pipe or socket outright, with ERROR_INVALID_PARAMETER.
+        const DWORD reason = ::GetLastError();
+        error = reason == ERROR_INVALID_PARAMETER ? notRegular : "cannot open the drawing file: " + Reason(reason);
         return false;
     }
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
@@ -188,7 +191,7 @@ bool LoadDrawingFile(const std::wstring& path, DemoDrawing& drawing, std::string
         return false;
     }
     if (::GetFileType(file.Get()) != FILE_TYPE_DISK) {
-        error = "not a regular file (a pipe or a device), not a drawing file";
+        error = notRegular;
         return false;
     }
 

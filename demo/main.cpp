@@ -35,12 +35,12 @@ int wmain(int argc, wchar_t** argv)
             FlushOut();
             return DemoDone;
         } else if (arg.size() > 1 && arg[0] == L'-') {
-            WriteError(L"error: unknown option " + Printable(arg) + L"\n" + kUsage);
+            WriteError(L"error: unknown option " + Printable(arg) + L" (RimtoneDemo --help shows the usage)\n");
             return DemoBadInput;
         } else if (path.empty()) {
             path = arg;
         } else {
-            WriteError(std::wstring(L"error: more than one drawing file\n") + kUsage);
+            WriteError(L"error: more than one drawing file (RimtoneDemo --help shows the usage)\n");
             return DemoBadInput;
         }
     }
