@@ -4,6 +4,7 @@
 #include "PavStub.h"
 
 #include <cstdint>
+#include <deque>
 #include <list>
 #include <memory>
 #include <unordered_map>
@@ -69,7 +70,7 @@ public:
 private:
     static uint64_t EntityKey(int32_t word0, int32_t word1);
 
-    std::vector<StubHole> m_holes;
+    std::deque<StubHole> m_holes;  // grows without copying what it holds: a drawing may be large
     std::unordered_map<int, size_t> m_holeIndex;
     std::vector<StubEntity> m_entities;
     std::unordered_map<uint64_t, size_t> m_entityIndex;
