@@ -1,5 +1,7 @@
 #include "ConsoleText.h"
 
+#include "TextEscapes.h"
+
 #include <windows.h>
 
 #include <cwchar>
@@ -9,17 +11,6 @@ namespace {
 const size_t kFlushBytes = 64 * 1024;
 std::string s_pendingOut;
 
-std::string Utf8Of(const std::wstring& text)
-{
-    if (text.empty())
-        return std::string();
-    const int size = static_cast<int>(text.size());
-    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(bytes), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), bytes, nullptr, nullptr);
-    return utf8;
-}
-
 void WriteBytes(DWORD stdHandle, const std::string& bytes)
 {
     static const bool utf8Console = ::SetConsoleOutputCP(CP_UTF8) != FALSE;
@@ -28,12 +19,6 @@ void WriteBytes(DWORD stdHandle, const std::string& bytes)
         return;
     DWORD written = 0;
     ::WriteFile(::GetStdHandle(stdHandle), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-}
-
-bool IsInvisible(wchar_t c)
-{
-    return c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0xAD || (c >= 0x200B && c <= 0x200F) ||
-           (c >= 0x2028 && c <= 0x202E) || (c >= 0x2060 && c <= 0x206F) || c == 0xFEFF || (c >= 0xFFF9 && c <= 0xFFFB);
 }
 
 } // namespace
@@ -71,7 +56,7 @@ std::wstring Printable(const std::wstring& text)
 {
     std::wstring shown;
     for (wchar_t c : text) {
-        if (!IsInvisible(c)) {
+        if (!IsInvisibleCharacter(c)) {
             shown += c;
             continue;
         }

@@ -1,5 +1,7 @@
 #include "DrawingFile.h"
 
+#include "TextEscapes.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -39,14 +41,6 @@ size_t DecodeUtf8(const std::string& text, size_t at, uint32_t& codePoint)
     return length;
 }
 
-// Control and formatting characters, which a terminal would act on or not show at all.
-bool IsInvisible(uint32_t c)
-{
-    return c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0xAD || (c >= 0x200B && c <= 0x200F) ||
-           (c >= 0x2028 && c <= 0x202E) || (c >= 0x2060 && c <= 0x206F) || c == 0xFEFF ||
-           (c >= 0xFFF9 && c <= 0xFFFB);
-}
-
 bool ParseInteger(const std::string& token, long long low, long long high, long long& value)
 {
     if (token.empty())
@@ -80,7 +74,7 @@ std::string QuoteToken(const std::string& token)
         const size_t length = DecodeUtf8(token, at, codePoint);
         if (length == 0)
             shown += Escape("\\x%02X", static_cast<unsigned char>(token[at]));
-        else if (IsInvisible(codePoint))
+        else if (IsInvisibleCharacter(codePoint))
             shown += Escape(codePoint < 0x80 ? "\\x%02X" : "\\u%04X", codePoint);
         else
             shown.append(token, at, length);

@@ -1,5 +1,7 @@
 #include "DrawingFileReader.h"
 
+#include "TextEscapes.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -40,17 +42,6 @@ std::string Reason(DWORD error)
     default:
         return "Windows error " + std::to_string(error);
     }
-}
-
-std::string Utf8Of(const std::wstring& text)
-{
-    if (text.empty())
-        return std::string();
-    const int size = static_cast<int>(text.size());
-    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(bytes), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), bytes, nullptr, nullptr);
-    return utf8;
 }
 
 enum class Encoding { Utf8, Utf16LittleEndian, Utf16BigEndian };
