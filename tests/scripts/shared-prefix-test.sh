@@ -52,7 +52,11 @@ rc=$?
 WINEPREFIX=$root/build/wineprefix WINEDEBUG=-all wineserver -p && foreign_server=1
 "$root/scripts/with-wine.sh" "$root/build" true 2>server.err &
 run=$!
-sleep 3
+for _ in $(seq 300); do
+  grep -q 'waiting for the Wine server that another program started' server.err && break
+  kill -0 "$run" 2>/dev/null || break
+  sleep 0.1
+done
 kill -0 "$run" 2>/dev/null || fail "the run did not wait for the other program's Wine server"
 WINEPREFIX=$root/build/wineprefix wineserver -k && foreign_server=0
 wait "$run" || fail "run after the other program's server: exit $?: $(cat server.err)"
