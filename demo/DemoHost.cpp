@@ -110,9 +110,10 @@ void PrintHoles(const DemoDrawing& drawing, PassCounts& counts)
         }
         if (PavStubGetHoleAmendCount(entity.holeId) <= 0) {
             ++counts.holesNotProcessed;
-            WriteOut(Printf(L"%5d    -           -  not processed%s, %d sub-holes left as they were\n", entity.holeId,
-                            entity.unreadable ? L" (record unreadable)" : L"",
-                            static_cast<int>(entity.subHoles.size())));
+            const int subHoleCount = static_cast<int>(entity.subHoles.size());
+            WriteOut(Printf(L"%5d    -           -  not processed%s, %d sub-hole%s left as %s\n", entity.holeId,
+                            entity.unreadable ? L" (record unreadable)" : L"", subHoleCount,
+                            subHoleCount == 1 ? L"" : L"s", subHoleCount == 1 ? L"it was" : L"they were"));
             continue;
         }
         ++counts.holesRecoloured;
