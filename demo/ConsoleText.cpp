@@ -1,34 +1,45 @@
 #include "ConsoleText.h"
 
+#include "TextEscapes.h"
+
 #include <windows.h>
+
+#include <cwchar>
 
 namespace {
 
-void WriteUtf8(DWORD stdHandle, const std::wstring& text)
+const size_t kFlushBytes = 64 * 1024;
+std::string s_pendingOut;
+
+void WriteBytes(DWORD stdHandle, const std::string& bytes)
 {
     static const bool utf8Console = ::SetConsoleOutputCP(CP_UTF8) != FALSE;
     (void)utf8Console;
-    if (text.empty())
+    if (bytes.empty())
         return;
-    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                            nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(bytes), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), bytes, nullptr,
-                          nullptr);
     DWORD written = 0;
-    ::WriteFile(::GetStdHandle(stdHandle), utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
+    ::WriteFile(::GetStdHandle(stdHandle), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
 } // namespace
 
 void WriteOut(const std::wstring& text)
 {
-    WriteUtf8(STD_OUTPUT_HANDLE, text);
+    s_pendingOut += Utf8Of(text);
+    if (s_pendingOut.size() >= kFlushBytes)
+        FlushOut();
+}
+
+void FlushOut()
+{
+    WriteBytes(STD_OUTPUT_HANDLE, s_pendingOut);
+    s_pendingOut.clear();
 }
 
 void WriteError(const std::wstring& text)
 {
-    WriteUtf8(STD_ERROR_HANDLE, text);
+    FlushOut();
+    WriteBytes(STD_ERROR_HANDLE, Utf8Of(text));
 }
 
 std::wstring Widen(const std::string& utf8)
@@ -39,4 +50,19 @@ std::wstring Widen(const std::string& utf8)
     std::wstring text(static_cast<size_t>(chars), L'\0');
     ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(), chars);
     return text;
+}
+
+std::wstring Printable(const std::wstring& text)
+{
+    std::wstring shown;
+    for (wchar_t c : text) {
+        if (!IsInvisibleCharacter(c)) {
+            shown += c;
+            continue;
+        }
+        wchar_t escape[8];
+        std::swprintf(escape, 8, c < 0x80 ? L"\\x%02X" : L"\\u%04X", static_cast<unsigned>(c));
+        shown += escape;
+    }
+    return shown;
 }

@@ -1,6 +1,8 @@
 #include "DemoHost.h"
 
+#include "AppliedColors.h"
 #include "ConsoleText.h"
+#include "DialogWatch.h"
 
 #include <CategoryColors.h>
 #include <HoleCategory.h>
@@ -12,7 +14,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <map>
 #include <vector>
 
 namespace {
@@ -41,10 +42,13 @@ std::wstring ColorText(int32_t number)
 }
 
 // Puts the drawing into the stand-in host: holes with recognisable host data, then one entity each.
+// Only the records are kept there: call logging is off, which a large drawing could not afford.
 void LoadDrawingIntoHost(const DemoDrawing& drawing)
 {
     PavStubReset();
+    PavStubSetCallLogging(0);
     int entityIndex = 0;
+    std::vector<SubHoleRecord> subHoles;
     for (const DemoEntity& entity : drawing.entities) {
         ++entityIndex;
         if (!entity.hasHole) {
@@ -55,9 +59,8 @@ void LoadDrawingIntoHost(const DemoDrawing& drawing)
         for (size_t i = 0; i < sizeof header.hostData1; ++i)
             header.hostData1[i] = static_cast<unsigned char>(entity.holeId + i);
         header.subHoleCount = static_cast<int32_t>(entity.subHoles.size());
-        std::vector<SubHoleRecord> subHoles(entity.subHoles.size());
+        subHoles.assign(entity.subHoles.size(), SubHoleRecord{});
         for (size_t i = 0; i < subHoles.size(); ++i) {
-            subHoles[i] = SubHoleRecord{};
             subHoles[i].identifier = entity.subHoles[i].identifier;
             subHoles[i].color = entity.subHoles[i].color;
             subHoles[i].color2 = entity.subHoles[i].color2;
@@ -69,23 +72,59 @@ void LoadDrawingIntoHost(const DemoDrawing& drawing)
     }
 }
 
-void PrintHoles(const DemoDrawing& drawing, int (&perCategory)[HoleCategoryCount])
+// "Rimtone.dll, beside the demo host" when it was found there, as it normally is; its path otherwise.
+std::wstring PluginLocation(HMODULE plugin)
+{
+    wchar_t pluginPath[MAX_PATH] = L"";
+    wchar_t demoPath[MAX_PATH] = L"";
+    ::GetModuleFileNameW(plugin, pluginPath, MAX_PATH);
+    ::GetModuleFileNameW(nullptr, demoPath, MAX_PATH);
+    const std::wstring pluginFile = pluginPath;
+    const std::wstring demoFile = demoPath;
+    const size_t pluginFolder = pluginFile.find_last_of(L'\\') + 1;
+    const size_t demoFolder = demoFile.find_last_of(L'\\') + 1;
+    if (pluginFolder == demoFolder && CompareStringOrdinal(pluginPath, static_cast<int>(pluginFolder), demoPath,
+                                                           static_cast<int>(demoFolder), TRUE) == CSTR_EQUAL)
+        return pluginFile.substr(pluginFolder) + L", beside the demo host";
+    return pluginFile;
+}
+
+struct PassCounts
+{
+    int perCategory[HoleCategoryCount] = {};  // sub-holes of the holes the pass recoloured
+    int holesRecoloured = 0;
+    int holesNotProcessed = 0;
+    int entitiesWithoutHoleId = 0;
+};
+
+// One line per sub-hole of each hole the pass amended; one line for each hole it did not reach.
+void PrintHoles(const DemoDrawing& drawing, PassCounts& counts)
 {
     WriteOut(L"\n hole  sub  identifier  category      color: before -> after                color2: before -> after\n");
+    std::vector<SubHoleRecord> now;
     for (const DemoEntity& entity : drawing.entities) {
         if (!entity.hasHole) {
+            ++counts.entitiesWithoutHoleId;
             WriteOut(L"    -    -           -  (entity without a hole id)\n");
             continue;
         }
-        HoleRecord header = {};
-        std::vector<SubHoleRecord> now(entity.subHoles.size() + 1);
-        PavStubGetHole(entity.holeId, &header, now.data(), static_cast<int>(now.size()));
+        if (PavStubGetHoleAmendCount(entity.holeId) <= 0) {
+            ++counts.holesNotProcessed;
+            const int subHoleCount = static_cast<int>(entity.subHoles.size());
+            WriteOut(Printf(L"%5d    -           -  not processed%s, %d sub-hole%s left as %s\n", entity.holeId,
+                            entity.unreadable ? L" (record unreadable)" : L"", subHoleCount,
+                            subHoleCount == 1 ? L"" : L"s", subHoleCount == 1 ? L"it was" : L"they were"));
+            continue;
+        }
+        ++counts.holesRecoloured;
         if (entity.subHoles.empty())
             WriteOut(Printf(L"%5d    -           -  (no sub-holes)\n", entity.holeId));
+        now.assign(entity.subHoles.size(), SubHoleRecord{});
+        PavStubGetHole(entity.holeId, nullptr, now.data(), static_cast<int>(now.size()));
         for (size_t i = 0; i < entity.subHoles.size(); ++i) {
             const DemoSubHole& before = entity.subHoles[i];
             const HoleCategory category = ClassifyHoleId(before.identifier);
-            ++perCategory[static_cast<int>(category)];
+            ++counts.perCategory[static_cast<int>(category)];
             std::wstring line = Printf(L"%5d %4d %11d  %-12s  ", entity.holeId, static_cast<int>(i), before.identifier,
                                        kCategoryNames[static_cast<int>(category)]);
             line += ColorText(before.color) + L" -> " + ColorText(now[i].color);
@@ -93,6 +132,15 @@ void PrintHoles(const DemoDrawing& drawing, int (&perCategory)[HoleCategoryCount
             WriteOut(line + L"\n");
         }
     }
+}
+
+void PrintCounts(const PassCounts& counts)
+{
+    WriteOut(L"\nSub-holes recoloured per category:\n");
+    for (int c = 0; c < HoleCategoryCount; ++c)
+        WriteOut(Printf(L"  %-12s %d\n", kCategoryNames[c], counts.perCategory[c]));
+    WriteOut(Printf(L"Holes recoloured: %d, not processed: %d; entities without a hole id: %d\n",
+                    counts.holesRecoloured, counts.holesNotProcessed, counts.entitiesWithoutHoleId));
 }
 
 void PrintMessages()
@@ -107,55 +155,80 @@ void PrintMessages()
     }
 }
 
-void PrintSettings()
+void PrintAppliedColors()
+{
+    WriteOut(L"\nColours in effect for the pass (what the holes got; read back from a probe hole):\n");
+    int colors[CategorySlotCount] = {};
+    if (!ReadAppliedColors(colors)) {
+        WriteOut(L"  (the probe hole was not recoloured)\n");
+        return;
+    }
+    for (int slot = 0; slot < CategorySlotCount; ++slot)
+        WriteOut(Printf(L"  %-11s %s\n", CategoryColorValues[slot].valueName, ColorText(colors[slot]).c_str()));
+}
+
+void PrintStoredSettings()
 {
     const CString keyPath = MakeSettingsKeyPath(ModuleName);
-    WriteOut(Printf(L"\nColour settings in use (registry, HKEY_CURRENT_USER\\%s):\n", static_cast<LPCWSTR>(keyPath)));
+    WriteOut(Printf(L"\nStored colour settings (what the next start of the command loads), HKEY_CURRENT_USER\\%s:\n",
+                    static_cast<LPCWSTR>(keyPath)));
     PaletteTable palette;
     palette.BuildMainColors();
     for (const CategoryColorValue& value : CategoryColorValues) {
         CString name;
         if (ReadRegistryString(keyPath, value.valueName, name) != 0) {
-            WriteOut(Printf(L"  %-11s (unreadable: default %s)\n", value.valueName, value.defaultColorName));
+            WriteOut(Printf(L"  %-11s (missing or unreadable: the next start stores %s)\n", value.valueName,
+                            value.defaultColorName));
             continue;
         }
         const int number = palette.m_aEntries[palette.FindByName(name)].m_nNumber;
-        WriteOut(Printf(L"  %-11s %-12s -> colour %d\n", value.valueName, static_cast<LPCWSTR>(name), number));
+        WriteOut(Printf(L"  %-11s %-12s -> colour %d\n", value.valueName,
+                        Printable(static_cast<LPCWSTR>(name)).c_str(), number));
     }
 }
 
 } // namespace
 
-int RunDemo(const DemoDrawing& drawing, const DemoOptions& options)
+DemoExitCode RunDemo(const DemoDrawing& drawing, const DemoOptions& options)
 {
     LoadDrawingIntoHost(drawing);
 
     HMODULE plugin = ::LoadLibraryW(L"Rimtone.dll");
     if (!plugin) {
         WriteError(Printf(L"error: cannot load Rimtone.dll (error %lu)\n", ::GetLastError()));
-        return 1;
+        return DemoPluginFailed;
     }
     const auto startup =
         reinterpret_cast<PavStartupFn>(reinterpret_cast<void*>(::GetProcAddress(plugin, "Startup")));
     if (!startup) {
         WriteError(L"error: Rimtone.dll does not export Startup\n");
         ::FreeLibrary(plugin);
-        return 1;
+        return DemoPluginFailed;
     }
-    wchar_t pluginPath[MAX_PATH] = L"";
-    ::GetModuleFileNameW(plugin, pluginPath, MAX_PATH);
-    WriteOut(Printf(L"Rimtone demo host\n  plug-in      : %s\n", pluginPath));
+    WriteOut(L"Rimtone demo host\n  plug-in      : " + PluginLocation(plugin) + L"\n");
 
     const int startupResult = startup(nullptr, nullptr, nullptr, nullptr);
     WriteOut(Printf(L"  Startup      : %d%s\n", startupResult, startupResult == 0 ? L" (command registered)" : L""));
     if (startupResult != 0) {
         ::FreeLibrary(plugin);
-        return 1;
+        return DemoPluginFailed;
     }
     WriteOut(Printf(L"  StartCommand : %d\n", PavStubCallStartCommand()));
     if (options.openSettings) {
-        const int result = PavStubCallExecute(7, nullptr, nullptr, nullptr);
-        WriteOut(Printf(L"  event 7      : %d (settings dialog closed)\n", result));
+        bool shown = false;
+        int result = 0;
+        {
+            const DialogWatch watch;
+            result = PavStubCallExecute(7, nullptr, nullptr, nullptr);
+            shown = watch.DialogShown();
+        }
+        if (!shown) {
+            WriteError(Printf(L"error: the settings dialog could not open (event 7 -> %d): no window could be "
+                              L"shown; under Wine, check that an X server answers on DISPLAY\n", result));
+            ::FreeLibrary(plugin);
+            return DemoDialogNotShown;
+        }
+        WriteOut(Printf(L"  event 7      : %d (settings dialog shown and closed)\n", result));
     }
 
     PavStubPickAll();
@@ -163,14 +236,14 @@ int RunDemo(const DemoDrawing& drawing, const DemoOptions& options)
     const int result = PavStubCallExecute(0, nullptr, nullptr, nullptr);
     WriteOut(Printf(L"  pick         : %d entities (Ctrl+A), event 0 -> %d\n", picked, result));
 
-    int perCategory[HoleCategoryCount] = {};
-    PrintHoles(drawing, perCategory);
-    WriteOut(L"\nSub-holes per category:\n");
-    for (int c = 0; c < HoleCategoryCount; ++c)
-        WriteOut(Printf(L"  %-12s %d\n", kCategoryNames[c], perCategory[c]));
+    PassCounts counts;
+    PrintHoles(drawing, counts);
+    PrintCounts(counts);
     PrintMessages();
-    PrintSettings();
+    PrintAppliedColors();
+    PrintStoredSettings();
+    FlushOut();
 
     ::FreeLibrary(plugin);
-    return 0;
+    return DemoDone;
 }

@@ -8,5 +8,13 @@ struct DemoOptions
     bool openSettings = false;  // send the confirmation event first, which opens the settings dialog
 };
 
-// Returns the process exit code: 0 done, 1 when the plug-in cannot be loaded or started.
-int RunDemo(const DemoDrawing& drawing, const DemoOptions& options);
+// Process exit codes of the demo host.
+enum DemoExitCode
+{
+    DemoDone = 0,
+    DemoPluginFailed = 1,       // the plug-in could not be loaded or started
+    DemoBadInput = 2,           // a bad command line or drawing file
+    DemoDialogNotShown = 3,     // the settings dialog could not open (no display)
+};
+
+DemoExitCode RunDemo(const DemoDrawing& drawing, const DemoOptions& options);

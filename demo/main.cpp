@@ -1,12 +1,11 @@
 // Demo host: runs the plug-in's command on the built-in sample drawing or on a drawing file.
 #include "ConsoleText.h"
 #include "DemoHost.h"
-#include "DrawingFile.h"
+#include "DrawingFileReader.h"
 #include "SampleDrawing.h"
 
 #include <windows.h>
 
-#include <cwchar>
 #include <string>
 
 namespace {
@@ -16,7 +15,10 @@ const wchar_t kUsage[] =
     L"  Loads Rimtone.dll beside the stand-in PavLib.dll, starts its command, picks every entity\n"
     L"  and shows how each sub-hole was recoloured.\n"
     L"  --settings  open the settings dialog first (the command's confirmation event)\n"
-    L"  DRAWING     a drawing file (see demo/DrawingFile.h); the built-in sample without it\n";
+    L"  DRAWING     a drawing file (format in demo/DrawingFile.h; UTF-8 or UTF-16, LF or CRLF);\n"
+    L"              the built-in sample without it\n"
+    L"exit codes: 0 done, 1 the plug-in could not be loaded or started, 2 a bad command line or\n"
+    L"  drawing file, 3 the settings dialog could not open\n";
 
 } // namespace
 
@@ -30,15 +32,16 @@ int wmain(int argc, wchar_t** argv)
             options.openSettings = true;
         } else if (arg == L"--help" || arg == L"-h") {
             WriteOut(kUsage);
-            return 0;
+            FlushOut();
+            return DemoDone;
         } else if (arg.size() > 1 && arg[0] == L'-') {
-            WriteError(L"error: unknown option " + arg + L"\n" + kUsage);
-            return 2;
+            WriteError(L"error: unknown option " + Printable(arg) + L" (RimtoneDemo --help shows the usage)\n");
+            return DemoBadInput;
         } else if (path.empty()) {
             path = arg;
         } else {
-            WriteError(std::wstring(L"error: more than one drawing file\n") + kUsage);
-            return 2;
+            WriteError(L"error: more than one drawing file (RimtoneDemo --help shows the usage)\n");
+            return DemoBadInput;
         }
     }
 
@@ -47,8 +50,8 @@ int wmain(int argc, wchar_t** argv)
     const bool parsed = path.empty() ? ParseDrawing(SampleDrawingText, drawing, error)
                                      : LoadDrawingFile(path, drawing, error);
     if (!parsed) {
-        WriteError((path.empty() ? std::wstring(L"built-in sample") : path) + L": " + Widen(error) + L"\n");
-        return 2;
+        WriteError((path.empty() ? std::wstring(L"built-in sample") : Printable(path)) + L": " + Widen(error) + L"\n");
+        return DemoBadInput;
     }
     return RunDemo(drawing, options);
 }

@@ -54,6 +54,10 @@ PAVSTUB_API int PavStubGetHoleIdAt(int index);
    sub-hole records. Returns the number of sub-hole records held, or -1 for no such hole. */
 PAVSTUB_API int PavStubGetHole(int holeId, HoleRecord* header, SubHoleRecord* subHoles, int capacity);
 
+/* Number of amends of the hole accepted since it was added, which tells the holes a pass reached
+   from those it did not; -1 for no such hole. */
+PAVSTUB_API int PavStubGetHoleAmendCount(int holeId);
+
 /* Adds a drawing entity whose PickItem carries word0, word1 and whose hole id is holeId (-1: an
    entity without a hole id). PavHolGetHoleId finds it from the swapped HoleKey. Returns its index. */
 PAVSTUB_API int PavStubAddEntity(int32_t word0, int32_t word1, int holeId);

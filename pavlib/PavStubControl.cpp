@@ -60,6 +60,12 @@ int PavStubGetHole(int holeId, HoleRecord* header, SubHoleRecord* subHoles, int 
     return held;
 }
 
+int PavStubGetHoleAmendCount(int holeId)
+{
+    const StubHole* hole = TheStubHost().drawing.FindHole(holeId);
+    return hole ? hole->amends : -1;
+}
+
 int PavStubAddEntity(int32_t word0, int32_t word1, int holeId)
 {
     return Guarded(-1, [&] { return TheStubHost().drawing.AddEntity(word0, word1, holeId); });

@@ -148,6 +148,7 @@ bool StubDrawing::AmendHole(int holeId, const HoleRecord& record)
     }
     if (!handedOut)
         return false;
+    ++hole->amends;
     hole->header = record;
     hole->header.subHoles = nullptr;
     if (record.subHoles)

@@ -4,6 +4,7 @@
 #include "PavStub.h"
 
 #include <cstdint>
+#include <deque>
 #include <list>
 #include <memory>
 #include <unordered_map>
@@ -15,6 +16,7 @@ struct StubHole
     HoleRecord header = {};                  // host data and subHoleCount; subHoles unused
     std::vector<SubHoleRecord> subHoles;     // the records stored, max(count, 0) of them
     int faults = 0;
+    int amends = 0;                          // accepted PavHolAmendHoleData2 calls
 };
 
 struct StubEntity
@@ -68,7 +70,7 @@ public:
 private:
     static uint64_t EntityKey(int32_t word0, int32_t word1);
 
-    std::vector<StubHole> m_holes;
+    std::deque<StubHole> m_holes;  // grows without copying what it holds: a drawing may be large
     std::unordered_map<int, size_t> m_holeIndex;
     std::vector<StubEntity> m_entities;
     std::unordered_map<uint64_t, size_t> m_entityIndex;

@@ -3,17 +3,9 @@
 # usage: scripts/demo.sh [--settings] [DRAWING]   (DRAWING relative to the current folder)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-args=()
-for arg in "$@"; do
-  # Wine's current drive maps /, so an absolute Unix path reaches the program intact.
-  if [ -e "$arg" ]; then args+=("$(readlink -f "$arg")"); else args+=("$arg"); fi
-done
-cd "$root"
-scripts/setup-debian.sh
-cmake --preset mingw >/dev/null
-cmake --build --preset mingw --target RimtoneDemo Rimtone pavlib_stub >/dev/null
+"$root/scripts/build.sh" --quiet RimtoneDemo Rimtone pavlib_stub
 # --settings shows the dialog on the caller's display: on a private one nobody could close it.
-for arg in "${args[@]}"; do
+for arg in "$@"; do
   if [ "$arg" = --settings ]; then
     if [ -z "${DISPLAY:-}" ]; then
       echo "demo.sh: --settings opens a dialog and needs a display (set DISPLAY)" >&2
@@ -22,4 +14,6 @@ for arg in "${args[@]}"; do
     export RIMTONE_USE_DISPLAY=1
   fi
 done
-LC_ALL=C.UTF-8 scripts/with-wine.sh build wine build/bin/RimtoneDemo.exe "${args[@]}"
+# Run from the caller's folder, which Wine maps to the current drive, so that a drawing path means
+# what it means to the caller.
+LC_ALL=C.UTF-8 "$root/scripts/with-wine.sh" "$root/build" wine "$root/build/bin/RimtoneDemo.exe" "$@"

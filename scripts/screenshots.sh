@@ -21,8 +21,7 @@ if ! convert=$(find_convert); then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends imagemagick >/dev/null
   convert=$(find_convert)
 fi
-cmake --preset mingw >/dev/null
-cmake --build --preset mingw --target ui_screenshots >/dev/null
+scripts/build.sh --quiet ui_screenshots
 
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT

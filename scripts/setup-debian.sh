@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-          wine wine64 xvfb fonts-nanum googletest
+          wine wine64 xvfb fonts-nanum fonts-wine googletest
           wixl msitools zip unzip)
 
 missing=()

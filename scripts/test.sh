@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test under Wine.
+# Installs what is missing, builds everything and runs every test under Wine, then the tests of
+# the scripts themselves, which start runs of their own and so cannot run inside CTest's.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-scripts/setup-debian.sh
-cmake --preset mingw >/dev/null
-cmake --build --preset mingw
+scripts/build.sh
 scripts/with-wine.sh build ctest --preset mingw
+tests/scripts/shared-prefix-test.sh

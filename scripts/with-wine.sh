@@ -1,28 +1,53 @@
 #!/usr/bin/env bash
 # Runs a command with the build's Wine prefix ready, a private Xvfb display and a persistent
-# Wine server; stops both by pid afterwards, whatever the command's outcome.
+# Wine server. Runs that share the prefix take turns (a lock in the build folder); afterwards the
+# script stops the display and the server it started, by pid, and nothing else.
 # usage: with-wine.sh BUILD_DIR COMMAND [ARGS...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "${1:?usage: with-wine.sh BUILD_DIR COMMAND...}" && pwd); shift
+fail() { echo "with-wine.sh: $*" >&2; exit 1; }
+[ $# -ge 2 ] || fail "usage: with-wine.sh BUILD_DIR COMMAND [ARGS...]"
+build=$(cd "$1" 2>/dev/null && pwd) || fail "no build folder $1 (build first: cmake --preset mingw)"
+shift
+for tool in wine wineserver Xvfb flock; do
+  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup-debian.sh installs it)"
+done
 
 export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-"$here/wine-prefix.sh" "$WINEPREFIX"
+# Inside a run that already holds this prefix (a test that starts a script), its display and
+# server are ours to use: waiting for the lock here would wait for ourselves.
+if [ "${RIMTONE_WINE_HELD:-}" = "$WINEPREFIX" ]; then
+  exec "$@"
+fi
+
+# Take turns with the other runs on this prefix. The lock lives on descriptor 9 of this shell
+# only: nothing started here inherits it, so it ends with this script whatever outlives us.
+lock=$build/wineprefix.lock
+exec 9>>"$lock" || fail "cannot create the lock file $lock"
+if ! flock -n 9; then
+  echo "with-wine.sh: waiting for the other run using $WINEPREFIX ($(cat "$lock" 2>/dev/null || true))" >&2
+  flock 9
+fi
+echo "pid $$: $*" >"$lock"
+export RIMTONE_WINE_HELD=$WINEPREFIX
 
 xvfb_pid=
+own_server=0
 cleanup() {
-  wineserver -k 2>/dev/null || true
+  if [ "$own_server" = 1 ]; then wineserver -k 2>/dev/null && wineserver -w 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
 }
 trap cleanup EXIT
 trap "exit 130" INT TERM
+
+"$here/wine-prefix.sh" "$WINEPREFIX" 9>&- || fail "the Wine prefix $WINEPREFIX could not be set up"
 
 # A display of our own unless the caller asks for theirs (RIMTONE_USE_DISPLAY=1). A number that
 # another server holds (its lock may sit in another file system) makes Xvfb exit: try the next.
 if [ "${RIMTONE_USE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
   for n in $(seq 91 140); do
     [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 9>&- &
     xvfb_pid=$!
     for _ in $(seq 50); do
       [ -e /tmp/.X11-unix/X$n ] && break
@@ -36,11 +61,21 @@ if [ "${RIMTONE_USE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
     wait "$xvfb_pid" 2>/dev/null || true
     xvfb_pid=
   done
-  [ -n "$xvfb_pid" ] || { echo "with-wine.sh: could not start Xvfb" >&2; exit 1; }
+  [ -n "$xvfb_pid" ] || fail "could not start Xvfb on any display from :91 to :140"
 fi
 
-wineserver -p
+# A server that Wine started for someone outside these scripts (a `wine reg query` in this
+# prefix) is theirs: wait until it has gone rather than share it or stop it.
+while :; do
+  server_status=0
+  wineserver -p 9>&- 2>/dev/null || server_status=$?
+  [ "$server_status" = 0 ] && break
+  [ "$server_status" = 2 ] || fail "the Wine server for $WINEPREFIX did not start (wineserver exit $server_status)"
+  echo "with-wine.sh: waiting for the Wine server that another program started in $WINEPREFIX to exit" >&2
+  wineserver -w 9>&- || true
+done
+own_server=1
 # Start Wine's own background processes now, detached from our output: started later by a test,
 # they would hold CTest's output pipe open until the server goes away.
-wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
-"$@"
+wine cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&- || true
+"$@" 9>&-

@@ -19,6 +19,9 @@ TEST(StandInHost, CountsDoubleFreesForeignAmendsAndLeakedRecords)
     PavHolFreeHoleData2(&record);
     PavHolFreeHoleData2(&record);
 
+    EXPECT_EQ(PavStubGetHoleAmendCount(4), 1) << "only the accepted amend counts";
+    EXPECT_EQ(PavStubGetHoleAmendCount(99), -1);
+
     const PavStubStats stats = StandInStats();
     EXPECT_EQ(stats.badAmends, 2);
     EXPECT_EQ(stats.holeFrees, 1);
