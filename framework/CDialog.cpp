@@ -74,14 +74,31 @@ INT_PTR CDialog::DoModal()
     return m_nModalResult;
 }
 
+namespace {
+
+// The first visible, enabled top-level window of the calling thread that nothing owns: the host's
+// own window, which is not active while another program's window is in front.
+BOOL CALLBACK FindThreadMainWindow(HWND hWnd, LPARAM lParam)
+{
+    if (!::IsWindowVisible(hWnd) || !::IsWindowEnabled(hWnd) || ::GetWindow(hWnd, GW_OWNER))
+        return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
+}
+
+} // namespace
+
 HWND CDialog::FindOwner() const
 {
     HWND hWnd = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    const bool hasParent = hWnd != nullptr;
     if (!hWnd)
         hWnd = ::GetActiveWindow();
+    if (!hWnd)
+        ::EnumThreadWindows(::GetCurrentThreadId(), &FindThreadMainWindow, reinterpret_cast<LPARAM>(&hWnd));
     while (hWnd && (::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD))
         hWnd = ::GetParent(hWnd);
-    if (hWnd && !(m_pParentWnd && m_pParentWnd->m_hWnd))
+    if (hWnd && !hasParent)
         hWnd = ::GetLastActivePopup(hWnd);
     return hWnd;
 }

@@ -31,7 +31,8 @@ protected:
 
 private:
     static INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-    // The window that owns the dialog: the parent's top-level window, else the thread's active one.
+    // The window that owns the dialog: the parent's top-level window; without one, the last active
+    // popup of the thread's active window, else of the thread's own main window.
     HWND FindOwner() const;
     void RunModalLoop();
     bool ContinueModal() const;
