@@ -1,10 +1,7 @@
 // The settings event run from a host window on the calling thread: the dialog is owned by it and
 // disables it, whether the host window is active or another program's window is in front.
 #include "DialogDriver.h"
-#include "RegistrySandbox.h"
-
-#include <PavStub.h>
-#include <gtest/gtest.h>
+#include "RimtoneDllFixture.h"
 
 namespace {
 
@@ -65,22 +62,15 @@ void Settle()
     }
 }
 
-class SettingsOwnerTest : public ::testing::Test
+class SettingsOwnerTest : public RimtoneDllTest
 {
 protected:
-    RegistrySandbox sandbox;
-    HMODULE module = nullptr;
     HWND host = nullptr;
 
     void SetUp() override
     {
-        PavStubReset();
-        module = ::LoadLibraryW(L"Rimtone.dll");
-        ASSERT_NE(module, nullptr) << "LoadLibraryW failed: " << ::GetLastError();
-        auto startup = reinterpret_cast<PavStartupFn>(reinterpret_cast<void*>(::GetProcAddress(module, "Startup")));
-        ASSERT_NE(startup, nullptr);
-        ASSERT_EQ(startup(nullptr, nullptr, nullptr, nullptr), 0);
-        ASSERT_EQ(PavStubCallStartCommand(), 0);
+        RimtoneDllTest::SetUp();
+        StartCommand();
         host = ::CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
                                  nullptr, nullptr, nullptr);
         ASSERT_NE(host, nullptr);
@@ -90,10 +80,7 @@ protected:
     {
         if (host)
             ::DestroyWindow(host);
-        PavStubReset();
-        if (module) {
-            EXPECT_TRUE(::FreeLibrary(module));
-        }
+        RimtoneDllTest::TearDown();
     }
 
     // Runs the settings event; checks the owner while the dialog is open and ends it with `endKey`.
