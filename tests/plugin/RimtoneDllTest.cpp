@@ -1,4 +1,4 @@
-// Rimtone.dll loaded as the host loads it, driven through the stand-in host library.
+﻿// Rimtone.dll loaded as the host loads it, driven through the stand-in host library.
 #include "DialogDriver.h"
 #include "RimtoneDllFixture.h"
 
