@@ -39,6 +39,9 @@ public:
     // Binds the object to an existing window by replacing its window procedure; the original one
     // receives everything the object does not handle and is put back at WM_NCDESTROY.
     BOOL SubclassWindow(HWND hWnd);
+    // Puts the original procedure back and returns the window. When the window's procedure is no
+    // longer ours (subclassed again since), it is left alone and null returned; the object lets go
+    // either way, and the original procedure goes on receiving the window's messages.
     HWND UnsubclassWindow();
 
     virtual BOOL PreTranslateMessage(MSG* pMsg);
@@ -64,6 +67,8 @@ protected:
     AFX_MODULE_STATE* m_pModuleState = nullptr;
 
 private:
+    // The procedure a window had before it was bound, for a window without a live binding.
+    static LRESULT CallSavedProcedure(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
     BOOL DispatchEntry(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
