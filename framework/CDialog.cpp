@@ -64,12 +64,17 @@ INT_PTR CDialog::DoModal()
 
     m_nModalResult = -1;
     m_bContinueModal = true;
-    HWND hWndOwner = FindOwner();
-    ModalSession session(hWndOwner);
-    session.m_hWnd = ::CreateDialogIndirectParamW(hInst, pTemplate, hWndOwner, &CDialog::AfxDlgProc,
-                                                  reinterpret_cast<LPARAM>(this));
-    if (session.m_hWnd && m_hWnd == session.m_hWnd)
-        RunModalLoop();
+    try {
+        HWND hWndOwner = FindOwner();
+        ModalSession session(hWndOwner);
+        session.m_hWnd = ::CreateDialogIndirectParamW(hInst, pTemplate, hWndOwner, &CDialog::AfxDlgProc,
+                                                      reinterpret_cast<LPARAM>(this));
+        if (session.m_hWnd && m_hWnd == session.m_hWnd)
+            RunModalLoop();
+    } catch (...) {
+        // The session has given the owner back and destroyed the window on its way out.
+        m_nModalResult = -1;
+    }
     m_bContinueModal = false;
     return m_nModalResult;
 }
@@ -120,7 +125,7 @@ void CDialog::RunModalLoop()
                 break;
             }
             const bool ours = msg.hwnd && m_hWnd && (msg.hwnd == m_hWnd || ::IsChild(m_hWnd, msg.hwnd));
-            if (ours && PreTranslateMessage(&msg))
+            if (ours && TranslatedByDialog(&msg))
                 continue;
             if (m_hWnd && ::IsDialogMessageW(m_hWnd, &msg))
                 continue;
@@ -139,6 +144,21 @@ void CDialog::RunModalLoop()
         }
         ::MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
+}
+
+bool CDialog::TranslatedByDialog(MSG* pMsg)
+{
+    try {
+        return PreTranslateMessage(pMsg) != FALSE;
+    } catch (...) {
+        OnHandlerFailed();
+        return true;
+    }
+}
+
+void CDialog::OnHandlerFailed()
+{
+    EndDialog(-1);
 }
 
 INT_PTR CALLBACK CDialog::AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)

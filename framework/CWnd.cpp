@@ -146,14 +146,28 @@ LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
     if (!pWnd || pWnd->m_hWnd != hWnd)
         return CallSavedProcedure(hWnd, message, wParam, lParam);
     AFX_MAINTAIN_STATE2 state(pWnd->m_pModuleState);
-    if (message == WM_NCDESTROY)
-        return pWnd->OnNcDestroy(wParam, lParam);
     // The caller of a window procedure is the system: nothing may be thrown back into it.
     try {
+        if (message == WM_NCDESTROY)
+            return pWnd->OnNcDestroy(wParam, lParam);
         return pWnd->WindowProc(message, wParam, lParam);
     } catch (...) {
+        if (message == WM_NCDESTROY)
+            return 0;
+        // A paint that failed must not be asked for again and again.
+        if (message == WM_PAINT)
+            ::ValidateRect(hWnd, nullptr);
+        pWnd->OnHandlerFailed();
         return 0;
     }
+}
+
+void CWnd::OnHandlerFailed()
+{
+    if (!(::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_CHILD))
+        return;
+    if (CWnd* pParent = FromHandlePermanent(::GetParent(m_hWnd)))
+        pParent->OnHandlerFailed();
 }
 
 LRESULT CWnd::CallSavedProcedure(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)

@@ -54,6 +54,9 @@ protected:
     // Hands the message being handled to the window's original procedure.
     LRESULT Default();
     virtual void PostNcDestroy() {}
+    // Called after a handler of this window threw (the exception stops in the window procedure);
+    // a control passes it on to the window it belongs to.
+    virtual void OnHandlerFailed();
 
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 

@@ -101,3 +101,24 @@ TEST_F(SubclassTest, ObjectDestroyedWhileSubclassedOverLetsGoSafely)
     EXPECT_EQ(::SendMessageW(window, kProbe, 0, 0), 42);
     EXPECT_EQ(g_originalProbes, 1);
 }
+
+namespace {
+
+class ThrowsAtNcDestroy : public CWnd
+{
+protected:
+    void PostNcDestroy() override { throw 1; }
+};
+
+} // namespace
+
+TEST_F(SubclassTest, ThrowAtTheLastMessageStaysInTheWindowProcedure)
+{
+    ThrowsAtNcDestroy wnd;
+    ASSERT_TRUE(wnd.SubclassWindow(window));
+    BOOL destroyed = FALSE;
+    EXPECT_NO_THROW(destroyed = ::DestroyWindow(window));
+    EXPECT_TRUE(destroyed);
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    window = nullptr;
+}
