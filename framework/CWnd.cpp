@@ -86,11 +86,6 @@ void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
     ::InvalidateRect(m_hWnd, lpRect, bErase);
 }
 
-void CWnd::UpdateWindow()
-{
-    ::UpdateWindow(m_hWnd);
-}
-
 void CWnd::Attach(HWND hWnd)
 {
     m_hWnd = hWnd;

@@ -22,7 +22,6 @@ public:
 
     HWND m_hWnd = nullptr;
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
     // The framework object bound to the window, or null when the window has none.
     static CWnd* FromHandlePermanent(HWND hWnd);
 
@@ -34,7 +33,6 @@ public:
     void GetWindowRect(LPRECT lpRect) const;
     void ScreenToClient(LPRECT lpRect) const;
     void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
-    void UpdateWindow();
 
     // Binds the object to an existing window by replacing its window procedure; the original one
     // receives everything the object does not handle and is put back at WM_NCDESTROY.
@@ -111,5 +109,3 @@ template <class Handler> inline AFX_PMSG AfxMsgFunction(Handler pfn)
       AfxMsgFunction(static_cast<void (CCmdTarget::*)(UINT)>(static_cast<void (ThisClass::*)(UINT)>(memberFxn))) },
 
 #define ON_COMMAND(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
-#define ON_STN_CLICKED(id, memberFxn) ON_CONTROL(STN_CLICKED, id, memberFxn)
-#define ON_STN_DBLCLK(id, memberFxn) ON_CONTROL(STN_DBLCLK, id, memberFxn)
