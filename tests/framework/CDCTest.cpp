@@ -1,33 +1,10 @@
 // A device context puts back what it selected, also after an early return from a paint handler,
 // and selecting allocates nothing. Every C++ allocation of this program is counted.
+#include "AllocationCount.h"
+
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <new>
-
-namespace {
-long s_allocations = 0;
-}
-
-void* operator new(std::size_t size)
-{
-    ++s_allocations;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
 
 namespace {
 
@@ -97,7 +74,7 @@ TEST(CDC, SelectReturnsWhatItReplacedWithoutAllocating)
     {
         CDC dc;
         dc.Attach(memory);
-        const long before = s_allocations;
+        const long before = AllocationCount();
         for (int i = 0; i < 1000; ++i) {
             CPen* outer = dc.SelectObject(&red);
             CPen* inner = dc.SelectObject(&blue);
@@ -108,7 +85,7 @@ TEST(CDC, SelectReturnsWhatItReplacedWithoutAllocating)
             CGdiObject* brush = dc.SelectStockObject(NULL_BRUSH);
             dc.SelectObject(brush);
         }
-        EXPECT_EQ(s_allocations - before, 0);
+        EXPECT_EQ(AllocationCount() - before, 0);
         EXPECT_EQ(::GetCurrentObject(memory, OBJ_PEN), original);
         dc.SelectObject(&red);
         EXPECT_EQ(dc.Detach(), memory);
