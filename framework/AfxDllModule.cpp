@@ -1,8 +1,18 @@
 // Start-up and shut-down of a DLL built on the framework: the DLL's entry point and the module
 // state that its static initialisation and its process attach run under. Linked into a DLL only
-// (the loader's reference to DllMain pulls it in); module code defines just its application object.
+// (the build makes AfxDllEntryPoint the entry point, which pulls it in); module code defines just its
+// application object.
 #include "AfxStaticModuleState.h"
 #include "CWinApp.h"
+
+#if defined(_MSC_VER)
+#define AFX_CRT_DLL_STARTUP _DllMainCRTStartup
+#else
+#define AFX_CRT_DLL_STARTUP DllMainCRTStartup
+#endif
+
+// The C runtime's own entry point: runs the module's static initialisation, then DllMain.
+extern "C" BOOL WINAPI AFX_CRT_DLL_STARTUP(HANDLE hDllHandle, DWORD dwReason, LPVOID lpReserved);
 
 #if defined(_MSC_VER)
 #pragma warning(disable : 4073)
@@ -81,6 +91,18 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
             break;
         }
         return TRUE;
+    } catch (...) {
+        afxDllLoadState.Restore();
+        return FALSE;
+    }
+}
+
+// The DLL's entry point: the C runtime's, with nothing it throws (a static object's constructor
+// included, which runs before DllMain) let through to the loader and so into the host.
+extern "C" BOOL WINAPI AfxDllEntryPoint(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved)
+{
+    try {
+        return AFX_CRT_DLL_STARTUP(hInstance, dwReason, lpReserved);
     } catch (...) {
         afxDllLoadState.Restore();
         return FALSE;

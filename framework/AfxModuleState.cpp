@@ -9,7 +9,7 @@ namespace {
 class AppModuleState : public AFX_MODULE_STATE
 {
 public:
-    AppModuleState() : AFX_MODULE_STATE(FALSE)
+    AppModuleState()
     {
         m_hCurrentInstanceHandle = ::GetModuleHandleW(nullptr);
         m_hCurrentResourceHandle = m_hCurrentInstanceHandle;
@@ -33,11 +33,6 @@ std::vector<HINSTANCE>& ResourceChain()
 
 } // namespace
 
-AFX_MODULE_STATE* AfxGetAppModuleState()
-{
-    return &ProcessState();
-}
-
 AFX_MODULE_STATE* AfxGetModuleState()
 {
     return g_pCurrentState ? g_pCurrentState : &ProcessState();
@@ -58,11 +53,6 @@ HINSTANCE AfxGetInstanceHandle()
 HINSTANCE AfxGetResourceHandle()
 {
     return AfxGetModuleState()->m_hCurrentResourceHandle;
-}
-
-void AfxSetResourceHandle(HINSTANCE hInstResource)
-{
-    AfxGetModuleState()->m_hCurrentResourceHandle = hInstResource;
 }
 
 CWinApp* AfxGetApp()

@@ -8,7 +8,7 @@ class CWinApp;
 class AFX_MODULE_STATE
 {
 public:
-    explicit AFX_MODULE_STATE(BOOL bDLL) : m_bDLL(bDLL) {}
+    AFX_MODULE_STATE() = default;
     virtual ~AFX_MODULE_STATE() = default;
     AFX_MODULE_STATE(const AFX_MODULE_STATE&) = delete;
     AFX_MODULE_STATE& operator=(const AFX_MODULE_STATE&) = delete;
@@ -16,21 +16,15 @@ public:
     CWinApp* m_pCurrentWinApp = nullptr;
     HINSTANCE m_hCurrentInstanceHandle = nullptr;
     HINSTANCE m_hCurrentResourceHandle = nullptr;
-    LPCWSTR m_lpszCurrentAppName = nullptr;
-    BOOL m_bDLL;
 };
 
 // The state a DLL of the framework owns for itself.
 class _AFX_DLL_MODULE_STATE : public AFX_MODULE_STATE
 {
-public:
-    _AFX_DLL_MODULE_STATE() : AFX_MODULE_STATE(TRUE) {}
 };
 
 // The current state; the process's own state when no module has made its state current.
 AFX_MODULE_STATE* AfxGetModuleState();
-// The process's own state, for the executable.
-AFX_MODULE_STATE* AfxGetAppModuleState();
 // Makes pNewState current (null: the process's own) and returns the state it replaces.
 AFX_MODULE_STATE* AfxSetModuleState(AFX_MODULE_STATE* pNewState);
 
@@ -51,7 +45,6 @@ private:
 
 HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
-void AfxSetResourceHandle(HINSTANCE hInstResource);
 CWinApp* AfxGetApp();
 
 // Resource libraries searched after the current module's own resources, in the order added.

@@ -64,24 +64,46 @@ INT_PTR CDialog::DoModal()
 
     m_nModalResult = -1;
     m_bContinueModal = true;
-    HWND hWndOwner = FindOwner();
-    ModalSession session(hWndOwner);
-    session.m_hWnd = ::CreateDialogIndirectParamW(hInst, pTemplate, hWndOwner, &CDialog::AfxDlgProc,
-                                                  reinterpret_cast<LPARAM>(this));
-    if (session.m_hWnd && m_hWnd == session.m_hWnd)
-        RunModalLoop();
+    try {
+        HWND hWndOwner = FindOwner();
+        ModalSession session(hWndOwner);
+        session.m_hWnd = ::CreateDialogIndirectParamW(hInst, pTemplate, hWndOwner, &CDialog::AfxDlgProc,
+                                                      reinterpret_cast<LPARAM>(this));
+        if (session.m_hWnd && m_hWnd == session.m_hWnd)
+            RunModalLoop();
+    } catch (...) {
+        // The session has given the owner back and destroyed the window on its way out.
+        m_nModalResult = -1;
+    }
     m_bContinueModal = false;
     return m_nModalResult;
 }
 
+namespace {
+
+// The first visible, enabled top-level window of the calling thread that nothing owns: the host's
+// own window, which is not active while another program's window is in front.
+BOOL CALLBACK FindThreadMainWindow(HWND hWnd, LPARAM lParam)
+{
+    if (!::IsWindowVisible(hWnd) || !::IsWindowEnabled(hWnd) || ::GetWindow(hWnd, GW_OWNER))
+        return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
+}
+
+} // namespace
+
 HWND CDialog::FindOwner() const
 {
     HWND hWnd = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    const bool hasParent = hWnd != nullptr;
     if (!hWnd)
         hWnd = ::GetActiveWindow();
+    if (!hWnd)
+        ::EnumThreadWindows(::GetCurrentThreadId(), &FindThreadMainWindow, reinterpret_cast<LPARAM>(&hWnd));
     while (hWnd && (::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD))
         hWnd = ::GetParent(hWnd);
-    if (hWnd && !(m_pParentWnd && m_pParentWnd->m_hWnd))
+    if (hWnd && !hasParent)
         hWnd = ::GetLastActivePopup(hWnd);
     return hWnd;
 }
@@ -103,7 +125,7 @@ void CDialog::RunModalLoop()
                 break;
             }
             const bool ours = msg.hwnd && m_hWnd && (msg.hwnd == m_hWnd || ::IsChild(m_hWnd, msg.hwnd));
-            if (ours && PreTranslateMessage(&msg))
+            if (ours && TranslatedByDialog(&msg))
                 continue;
             if (m_hWnd && ::IsDialogMessageW(m_hWnd, &msg))
                 continue;
@@ -122,6 +144,21 @@ void CDialog::RunModalLoop()
         }
         ::MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
+}
+
+bool CDialog::TranslatedByDialog(MSG* pMsg)
+{
+    try {
+        return PreTranslateMessage(pMsg) != FALSE;
+    } catch (...) {
+        OnHandlerFailed();
+        return true;
+    }
+}
+
+void CDialog::OnHandlerFailed()
+{
+    EndDialog(-1);
 }
 
 INT_PTR CALLBACK CDialog::AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)

@@ -11,7 +11,8 @@ class CDialog : public CWnd
 public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
 
-    // Runs the dialog; IDOK, IDCANCEL or the value given to EndDialog, -1 when it cannot be created.
+    // Runs the dialog; IDOK, IDCANCEL or the value given to EndDialog, -1 when it cannot be created
+    // or something inside it threw. Never throws.
     virtual INT_PTR DoModal();
     virtual BOOL OnInitDialog();
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
@@ -22,6 +23,9 @@ protected:
     virtual void OnOK();
     virtual void OnCancel();
     virtual void DoDataExchange(CDataExchange* pDX);
+    // A handler of the dialog or one of its controls threw: what the dialog holds is no longer
+    // known, so it ends with -1.
+    void OnHandlerFailed() override;
 
     DECLARE_MESSAGE_MAP()
 
@@ -31,9 +35,12 @@ protected:
 
 private:
     static INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-    // The window that owns the dialog: the parent's top-level window, else the thread's active one.
+    // The window that owns the dialog: the parent's top-level window; without one, the last active
+    // popup of the thread's active window, else of the thread's own main window.
     HWND FindOwner() const;
     void RunModalLoop();
+    // PreTranslateMessage, which may not throw into the loop: a throw ends the dialog.
+    bool TranslatedByDialog(MSG* pMsg);
     bool ContinueModal() const;
 
     bool m_bContinueModal = false;

@@ -6,17 +6,3 @@ CRuntimeClass* CObject::GetRuntimeClass() const
 {
     return RUNTIME_CLASS(CObject);
 }
-
-BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const
-{
-    return GetRuntimeClass()->IsDerivedFrom(pClass);
-}
-
-BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const
-{
-    for (const CRuntimeClass* p = this; p; p = p->m_pBaseClass) {
-        if (p == pBaseClass)
-            return TRUE;
-    }
-    return FALSE;
-}

@@ -11,8 +11,6 @@ struct CRuntimeClass
     UINT m_wSchema;
     CObject* (*m_pfnCreateObject)();
     CRuntimeClass* m_pBaseClass;
-
-    BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
 };
 
 #define RUNTIME_CLASS(class_name) (const_cast<CRuntimeClass*>(&class_name::class##class_name))
@@ -32,8 +30,6 @@ class CObject
 public:
     virtual CRuntimeClass* GetRuntimeClass() const;
     virtual ~CObject() = default;
-
-    BOOL IsKindOf(const CRuntimeClass* pClass) const;
 
     static const CRuntimeClass classCObject;
 

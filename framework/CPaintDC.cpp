@@ -11,6 +11,7 @@ CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd)
 
 CPaintDC::~CPaintDC()
 {
+    RestoreSelections();
     ::EndPaint(m_hWnd, &m_ps);
     Detach();
 }

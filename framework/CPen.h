@@ -10,5 +10,4 @@ public:
     CPen(int nPenStyle, int nWidth, COLORREF crColor);
 
     BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor);
-    operator HPEN() const { return static_cast<HPEN>(m_hObject); }
 };

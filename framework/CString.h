@@ -14,8 +14,6 @@ public:
 
     int GetLength() const { return static_cast<int>(m_text.size()); }
     bool IsEmpty() const { return m_text.empty(); }
-    void Empty() { m_text.clear(); }
-    wchar_t GetAt(int index) const { return m_text.at(static_cast<size_t>(index)); }
     operator LPCWSTR() const { return m_text.c_str(); }
 
     // Ordinal comparison, and the same without regard to letter case; <0, 0 or >0.

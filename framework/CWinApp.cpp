@@ -1,10 +1,8 @@
 #include "CWinApp.h"
 
-CWinApp::CWinApp(LPCWSTR lpszAppName)
-    : m_pszAppName(lpszAppName), m_pModuleState(AfxGetModuleState())
+CWinApp::CWinApp() : m_pModuleState(AfxGetModuleState())
 {
     m_pModuleState->m_pCurrentWinApp = this;
-    m_pModuleState->m_lpszCurrentAppName = lpszAppName;
 }
 
 CWinApp::~CWinApp()

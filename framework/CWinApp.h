@@ -7,13 +7,12 @@
 class CWinApp : public CWinThread
 {
 public:
-    explicit CWinApp(LPCWSTR lpszAppName = nullptr);
+    CWinApp();
     ~CWinApp() override;
 
     BOOL InitInstance() override;
     int ExitInstance() override;
 
-    LPCWSTR m_pszAppName;
     HINSTANCE m_hInstance = nullptr;
 
 private:

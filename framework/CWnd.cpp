@@ -4,8 +4,15 @@
 
 namespace {
 
-// The window property that holds the framework object bound to a window.
+// The window properties that hold the framework object bound to a window, and the procedure it
+// replaced, which outlives the binding when the object had to let go of a window it cannot unhook.
 const wchar_t kObjectProperty[] = L"Rimtone.CWnd";
+const wchar_t kSuperProperty[] = L"Rimtone.CWnd.Super";
+
+WNDPROC SavedProcedure(HWND hWnd)
+{
+    return reinterpret_cast<WNDPROC>(::GetPropW(hWnd, kSuperProperty));
+}
 
 // An entry's handler seen with the signature that its nSig names.
 union MessageMapFunctions
@@ -79,11 +86,6 @@ void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
     ::InvalidateRect(m_hWnd, lpRect, bErase);
 }
 
-void CWnd::UpdateWindow()
-{
-    ::UpdateWindow(m_hWnd);
-}
-
 void CWnd::Attach(HWND hWnd)
 {
     m_hWnd = hWnd;
@@ -93,13 +95,16 @@ void CWnd::Attach(HWND hWnd)
 
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
-    if (!hWnd || m_hWnd || FromHandlePermanent(hWnd))
+    if (!hWnd || m_hWnd || FromHandlePermanent(hWnd) || SavedProcedure(hWnd))
         return FALSE;
     Attach(hWnd);
     m_pfnSuper = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::AfxWndProc)));
-    if (!m_pfnSuper) {
+    if (!m_pfnSuper || !::SetPropW(hWnd, kSuperProperty, reinterpret_cast<HANDLE>(m_pfnSuper))) {
+        if (m_pfnSuper)
+            ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
         ::RemovePropW(hWnd, kObjectProperty);
+        m_pfnSuper = nullptr;
         m_hWnd = nullptr;
         return FALSE;
     }
@@ -111,12 +116,18 @@ HWND CWnd::UnsubclassWindow()
     HWND hWnd = m_hWnd;
     if (!hWnd)
         return nullptr;
-    if (m_pfnSuper)
+    const bool stillOurs =
+        ::GetWindowLongPtrW(hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&CWnd::AfxWndProc);
+    if (stillOurs) {
         ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+        ::RemovePropW(hWnd, kSuperProperty);
+    }
+    // Someone subclassed the window after us and still calls our procedure: putting ours back would
+    // cut them off. The object lets go, and the saved procedure keeps receiving the messages.
     ::RemovePropW(hWnd, kObjectProperty);
     m_pfnSuper = nullptr;
     m_hWnd = nullptr;
-    return hWnd;
+    return stillOurs ? hWnd : nullptr;
 }
 
 BOOL CWnd::PreTranslateMessage(MSG*)
@@ -128,22 +139,48 @@ LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
 {
     CWnd* pWnd = FromHandlePermanent(hWnd);
     if (!pWnd || pWnd->m_hWnd != hWnd)
-        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+        return CallSavedProcedure(hWnd, message, wParam, lParam);
     AFX_MAINTAIN_STATE2 state(pWnd->m_pModuleState);
-    if (message == WM_NCDESTROY)
-        return pWnd->OnNcDestroy(wParam, lParam);
     // The caller of a window procedure is the system: nothing may be thrown back into it.
     try {
+        if (message == WM_NCDESTROY)
+            return pWnd->OnNcDestroy(wParam, lParam);
         return pWnd->WindowProc(message, wParam, lParam);
     } catch (...) {
+        if (message == WM_NCDESTROY)
+            return 0;
+        // A paint that failed must not be asked for again and again.
+        if (message == WM_PAINT)
+            ::ValidateRect(hWnd, nullptr);
+        pWnd->OnHandlerFailed();
         return 0;
     }
 }
 
+void CWnd::OnHandlerFailed()
+{
+    if (!(::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_CHILD))
+        return;
+    if (CWnd* pParent = FromHandlePermanent(::GetParent(m_hWnd)))
+        pParent->OnHandlerFailed();
+}
+
+LRESULT CWnd::CallSavedProcedure(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    WNDPROC pfnSaved = SavedProcedure(hWnd);
+    if (message == WM_NCDESTROY)
+        ::RemovePropW(hWnd, kSuperProperty);
+    if (pfnSaved)
+        return ::CallWindowProcW(pfnSaved, hWnd, message, wParam, lParam);
+    return ::DefWindowProcW(hWnd, message, wParam, lParam);
+}
+
 LRESULT CWnd::OnNcDestroy(WPARAM wParam, LPARAM lParam)
 {
+    HWND hWnd = m_hWnd;
     WNDPROC pfnSuper = m_pfnSuper;
-    HWND hWnd = UnsubclassWindow();
+    UnsubclassWindow();
+    ::RemovePropW(hWnd, kSuperProperty);
     const LRESULT result = pfnSuper ? ::CallWindowProcW(pfnSuper, hWnd, WM_NCDESTROY, wParam, lParam)
                                     : ::DefWindowProcW(hWnd, WM_NCDESTROY, wParam, lParam);
     PostNcDestroy();

@@ -22,7 +22,6 @@ public:
 
     HWND m_hWnd = nullptr;
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
     // The framework object bound to the window, or null when the window has none.
     static CWnd* FromHandlePermanent(HWND hWnd);
 
@@ -34,11 +33,13 @@ public:
     void GetWindowRect(LPRECT lpRect) const;
     void ScreenToClient(LPRECT lpRect) const;
     void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
-    void UpdateWindow();
 
     // Binds the object to an existing window by replacing its window procedure; the original one
     // receives everything the object does not handle and is put back at WM_NCDESTROY.
     BOOL SubclassWindow(HWND hWnd);
+    // Puts the original procedure back and returns the window. When the window's procedure is no
+    // longer ours (subclassed again since), it is left alone and null returned; the object lets go
+    // either way, and the original procedure goes on receiving the window's messages.
     HWND UnsubclassWindow();
 
     virtual BOOL PreTranslateMessage(MSG* pMsg);
@@ -51,6 +52,9 @@ protected:
     // Hands the message being handled to the window's original procedure.
     LRESULT Default();
     virtual void PostNcDestroy() {}
+    // Called after a handler of this window threw (the exception stops in the window procedure);
+    // a control passes it on to the window it belongs to.
+    virtual void OnHandlerFailed();
 
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
@@ -64,6 +68,8 @@ protected:
     AFX_MODULE_STATE* m_pModuleState = nullptr;
 
 private:
+    // The procedure a window had before it was bound, for a window without a live binding.
+    static LRESULT CallSavedProcedure(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
     BOOL DispatchEntry(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
@@ -103,5 +109,3 @@ template <class Handler> inline AFX_PMSG AfxMsgFunction(Handler pfn)
       AfxMsgFunction(static_cast<void (CCmdTarget::*)(UINT)>(static_cast<void (ThisClass::*)(UINT)>(memberFxn))) },
 
 #define ON_COMMAND(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
-#define ON_STN_CLICKED(id, memberFxn) ON_CONTROL(STN_CLICKED, id, memberFxn)
-#define ON_STN_DBLCLK(id, memberFxn) ON_CONTROL(STN_DBLCLK, id, memberFxn)

@@ -46,10 +46,6 @@ PAVSTUB_API int PavStubAddHole(int holeId, const HoleRecord* header, const SubHo
 /* Sets the faults of a hole (PAVSTUB_FAULT_...); 0 clears them. Returns 0, or -1 for no such hole. */
 PAVSTUB_API int PavStubSetHoleFault(int holeId, int faults);
 
-/* Number of holes, and the hole id of the index-th in the order added (-1 when out of range). */
-PAVSTUB_API int PavStubGetHoleCount(void);
-PAVSTUB_API int PavStubGetHoleIdAt(int index);
-
 /* Copies the hole as the drawing holds it now (header's subHoles is set null) and up to capacity
    sub-hole records. Returns the number of sub-hole records held, or -1 for no such hole. */
 PAVSTUB_API int PavStubGetHole(int holeId, HoleRecord* header, SubHoleRecord* subHoles, int capacity);

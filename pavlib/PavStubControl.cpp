@@ -37,16 +37,6 @@ int PavStubSetHoleFault(int holeId, int faults)
     return 0;
 }
 
-int PavStubGetHoleCount(void)
-{
-    return TheStubHost().drawing.HoleCount();
-}
-
-int PavStubGetHoleIdAt(int index)
-{
-    return TheStubHost().drawing.HoleIdAt(index);
-}
-
 int PavStubGetHole(int holeId, HoleRecord* header, SubHoleRecord* subHoles, int capacity)
 {
     const StubHole* hole = TheStubHost().drawing.FindHole(holeId);

@@ -1,4 +1,4 @@
-#include "HostCommand.h"
+﻿#include "HostCommand.h"
 
 #include "SettingsCommand.h"
 
@@ -10,7 +10,10 @@ namespace {
 
 const int kHoleShapeEvents = 32;
 const wchar_t kCursorText[] = L"Hole";
-const wchar_t kPrompt[] = L"구멍형상 범위지시/전체-Ctrl+A (확정:설정창OPEN) :";
+constexpr wchar_t kPrompt[] = L"구멍형상 범위지시/전체-Ctrl+A (확정:설정창OPEN) :";
+// A compiler that read this file in another code page would hand the host mojibake: refuse to build.
+static_assert(kPrompt[0] == L'\uAD6C' && sizeof kPrompt / sizeof kPrompt[0] == 35,
+              "this source must be read as UTF-8 (MSVC: /utf-8)");
 const wchar_t kExecuteText[] = L"";
 
 // Refilled at every start; kept for the module's lifetime since the host may hold the address.

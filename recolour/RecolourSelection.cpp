@@ -1,4 +1,4 @@
-#include "RecolourSelection.h"
+﻿#include "RecolourSelection.h"
 
 #include "HoleCategory.h"
 

@@ -5,18 +5,10 @@
 #include "RegistryString.h"
 
 const CategoryColorValue CategoryColorValues[CategorySlotCount] = {
-    { L"mColor000", L"MAINCOLOR01" },
-    { L"mColor101", L"MAINCOLOR06" },
-    { L"mColor201", L"MAINCOLOR06" },
-    { L"mColor301", L"MAINCOLOR04" },
-    { L"mColor401", L"MAINCOLOR08" },
-    { L"mColor402", L"MAINCOLOR03" },
-    { L"mColor501", L"MAINCOLOR09" },
-    { L"mColor601", L"MAINCOLOR06" },
-    { L"mColor701", L"MAINCOLOR06" },
-    { L"mColor801", L"MAINCOLOR04" },
-    { L"mColor901", L"MAINCOLOR05" },
-    { L"mColor1001", L"MAINCOLOR11" },
+    { L"mColor000", L"MAINCOLOR01" }, { L"mColor101", L"MAINCOLOR06" }, { L"mColor201", L"MAINCOLOR06" },
+    { L"mColor301", L"MAINCOLOR04" }, { L"mColor401", L"MAINCOLOR08" }, { L"mColor402", L"MAINCOLOR03" },
+    { L"mColor501", L"MAINCOLOR09" }, { L"mColor601", L"MAINCOLOR06" }, { L"mColor701", L"MAINCOLOR06" },
+    { L"mColor801", L"MAINCOLOR04" }, { L"mColor901", L"MAINCOLOR05" }, { L"mColor1001", L"MAINCOLOR11" },
 };
 
 int CategoryColors[CategorySlotCount] = {};

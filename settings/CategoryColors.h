@@ -27,6 +27,7 @@ struct CategoryColorValue
     const wchar_t* defaultColorName;  // palette name used when the value cannot be read
 };
 
+// The registry facts of every slot, in slot order; the settings dialog and the tests read them here.
 extern const CategoryColorValue CategoryColorValues[CategorySlotCount];
 
 // The loaded colour numbers by slot; zero until the first load, written only by LoadCategoryColors.

@@ -2,6 +2,7 @@
 // "Color Property": picks one of the 16 palette colours, the selection framed in red.
 #include <afxwin.h>
 
+#include "PaletteTable.h"
 #include "StaticBkColor.h"
 
 class PvStColorDlg : public CDialog
@@ -12,9 +13,10 @@ public:
 
     CString m_strSelColor;   // the selected palette name; seeded by the caller, read after IDOK
     CString m_strPrevColor;  // the selection before the last change, whose frame the next paint covers
-    StaticBkColor m_aSwatches[16];
+    StaticBkColor m_aSwatches[MainColorCount];  // in palette row order
 
-    // Moves the selection to the palette name and repaints, unless it is already selected.
+    // Moves the selection to the palette name, unless it is already selected, and repaints once the
+    // dialog is open; before DoModal it seeds the selection the picker opens with.
     void SelectColor(CString colorName);
     // The swatch control of a palette name (case-insensitive); 17015 for any other text.
     static int GetColorCtrlId(CString colorName);

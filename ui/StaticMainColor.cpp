@@ -2,7 +2,7 @@
 
 #include "PaletteTable.h"
 
-StaticMainColor::StaticMainColor() : m_strColorName(L"MAINCOLOR01")
+StaticMainColor::StaticMainColor() : m_strColorName(MainColorOfRow(1).name)
 {
 }
 
@@ -21,15 +21,10 @@ void StaticMainColor::OnPaint()
     PaletteTable palette;
     palette.BuildMainColors();
 
-    CString name(L"MAINCOLOR01");
-    for (int number = 1; number <= 16; ++number) {
-        CString candidate;
-        candidate.Format(L"MAINCOLOR%02d", number);
-        if (m_strColorName.CompareNoCase(candidate) == 0) {
-            name = candidate;
-            break;
-        }
-    }
-    const PaletteEntry& entry = palette.m_aEntries[palette.FindByName(name)];
+    // Any text outside the palette shows the first main colour.
+    int row = palette.FindByName(m_strColorName);
+    if (row == 0)
+        row = palette.FindByName(MainColorOfRow(1).name);
+    const PaletteEntry& entry = palette.m_aEntries[row];
     dc.FillSolidRect(&rect, RGB(entry.m_nRed, entry.m_nGreen, entry.m_nBlue));
 }

@@ -1,4 +1,4 @@
-#include <afx.h>
+﻿#include <afx.h>
 
 #include <gtest/gtest.h>
 

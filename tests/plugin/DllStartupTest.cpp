@@ -37,3 +37,20 @@ TEST(DllStartup, RefusesToLoadWhenInitialisationFails)
     if (probe)
         ::FreeLibrary(probe);
 }
+
+TEST(DllStartup, RefusesToLoadWhenStaticInitialisationThrows)
+{
+    ASSERT_TRUE(::SetEnvironmentVariableW(L"RIMTONE_PROBE_THROW_AT_LOAD", L"1"));
+    HMODULE probe = ::LoadLibraryW(L"AppProbe.dll");
+    const DWORD error = ::GetLastError();
+    ::SetEnvironmentVariableW(L"RIMTONE_PROBE_THROW_AT_LOAD", nullptr);
+    EXPECT_EQ(probe, nullptr) << "the exception did not reach the loader as a failed start-up";
+    EXPECT_EQ(error, static_cast<DWORD>(ERROR_DLL_INIT_FAILED));
+    if (probe)
+        ::FreeLibrary(probe);
+
+    probe = ::LoadLibraryW(L"AppProbe.dll");
+    EXPECT_NE(probe, nullptr);
+    if (probe)
+        ::FreeLibrary(probe);
+}

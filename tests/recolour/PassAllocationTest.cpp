@@ -1,35 +1,11 @@
 // The pass must not allocate: the record lives in a buffer of the pass, the sub-hole loop calls
 // nothing. Every C++ allocation of this program is counted; the stand-in host's own allocations
 // happen in PavLib.dll and are not.
+#include "AllocationCount.h"
 #include "RecolourSelection.h"
 #include "StandInDrawing.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <new>
-
-namespace {
-long s_allocations = 0;
-}
-
-void* operator new(std::size_t size)
-{
-    ++s_allocations;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
 
 TEST(RecolourSelectionAllocations, NoneInsideThePass)
 {
@@ -43,10 +19,10 @@ TEST(RecolourSelectionAllocations, NoneInsideThePass)
     PavStubPick(PavStubAddEntity(1, 1, -1));
     PavStubPickAll();
 
-    const long before = s_allocations;
+    const long before = AllocationCount();
     ASSERT_GT(before, 0) << "the counter must see this program's allocations";
     RecolourSelection(nullptr, nullptr, nullptr);
-    const long during = s_allocations - before;
+    const long during = AllocationCount() - before;
 
     PavStubStats stats;
     PavStubGetStats(&stats);

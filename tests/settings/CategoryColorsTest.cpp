@@ -123,10 +123,25 @@ TEST_F(CategoryColorsTest, SaveUnderAReadOnlyKeyTriesEveryValueAndReportsFailure
     EXPECT_FALSE(SaveCategoryColorNames(names));
     for (const CategoryColorValue& value : CategoryColorValues)
         EXPECT_EQ(Stored(value.valueName), value.defaultColorName);
-
-    // The next load still works from what is stored, and defaults it cannot write are used anyway.
-    ASSERT_TRUE(DeleteValue(kKey, L"mColor101") || true);
     EXPECT_EQ(Loaded(), std::vector<int>(kDefaultNumbers, kDefaultNumbers + CategorySlotCount));
+}
+
+TEST_F(CategoryColorsTest, DefaultThatCannotBeWrittenBackIsUsedAndTheNextLoadTriesAgain)
+{
+    Loaded();
+    ASSERT_TRUE(SetStringValue(kKey, L"mColor201", L"MAINCOLOR12"));
+    ASSERT_TRUE(DeleteValue(kKey, L"mColor101"));
+    ASSERT_TRUE(SetKeyDacl(kKey, L"D:P(A;;KRWDSD;;;WD)"));
+    std::vector<int> loaded = Loaded();
+    EXPECT_EQ(loaded[SlotDrill], 5) << "the default, though it could not be stored";
+    EXPECT_EQ(loaded[SlotBoring], 11);
+    EXPECT_EQ(Stored(L"mColor101"), L"<missing>");
+
+    ASSERT_TRUE(SetKeyDacl(kKey, L"D:P(A;;KA;;;WD)"));
+    loaded = Loaded();
+    EXPECT_EQ(loaded[SlotDrill], 5);
+    EXPECT_EQ(Stored(L"mColor101"), L"MAINCOLOR06") << "written back by the next load";
+    EXPECT_EQ(Stored(L"mColor201"), L"MAINCOLOR12");
 }
 
 TEST_F(CategoryColorsTest, RegistryChangesTakeEffectAtTheNextLoad)

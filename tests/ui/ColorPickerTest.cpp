@@ -1,4 +1,5 @@
-// The colour picker run on its own: seeding, the frames it draws, and every way it ends.
+// The colour picker run on its own: seeding through SelectColor as the settings dialog does, the
+// frames it draws, and every way it ends.
 #include "DialogDriver.h"
 #include "Palette.h"
 #include "PvStColorDlg.h"
@@ -8,15 +9,6 @@
 namespace {
 
 const COLORREF kRed = RGB(255, 0, 0);
-
-// The seeding the settings dialog does before it runs the picker.
-void Seed(PvStColorDlg& picker, LPCWSTR name)
-{
-    if (picker.m_strSelColor.CompareNoCase(name) != 0) {
-        picker.m_strPrevColor = picker.m_strSelColor;
-        picker.m_strSelColor = name;
-    }
-}
 
 // The background colour of a fresh device context, which the paint context of the picker has.
 COLORREF DefaultBackground(HWND window)
@@ -39,7 +31,7 @@ Outcome RunPicker(LPCWSTR seed, std::function<void(HWND)> act, std::function<voi
 {
     PvStColorDlg picker;
     if (seed)
-        Seed(picker, seed);
+        picker.SelectColor(seed);
     HWND window = nullptr;
     ModalScript script;
     script.WaitFor(kPickerCaption, &window).Do([&] { act(window); });
@@ -57,7 +49,7 @@ Outcome RunPicker(LPCWSTR seed, std::function<void(HWND)> act, std::function<voi
 TEST(ColorPicker, SeededSelectionIsFramedInRedOverThePreviousFrame)
 {
     PvStColorDlg picker;
-    Seed(picker, L"MAINCOLOR07");
+    picker.SelectColor(L"MAINCOLOR07");
     EXPECT_TRUE(picker.m_strPrevColor == L"MAINCOLOR01");
     HWND w = nullptr;
     ModalScript script;

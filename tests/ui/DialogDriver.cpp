@@ -1,4 +1,4 @@
-#include "DialogDriver.h"
+﻿#include "DialogDriver.h"
 
 #include "RegistrySandbox.h"
 

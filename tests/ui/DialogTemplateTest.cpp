@@ -1,4 +1,4 @@
-// Both dialog templates read back from the module's resources, field by field.
+﻿// Both dialog templates read back from the module's resources, field by field.
 #include <windows.h>
 
 #include <gtest/gtest.h>

@@ -1,20 +1,13 @@
 #pragma once
-// The 16 palette colours as a person sees them, for comparing pixels.
+// The palette colours as a person sees them, for comparing pixels, and the picker's swatch ids
+// (PickerSwatchId), both from the module's own tables; the palette test checks those tables.
 #include <windows.h>
 
-inline COLORREF PaletteColor(int number)
-{
-    static const COLORREF colors[16] = {
-        RGB(255, 255, 255), RGB(0, 192, 255), RGB(60, 255, 80),   RGB(255, 64, 192),
-        RGB(224, 224, 0),   RGB(255, 0, 0),   RGB(255, 128, 128), RGB(0, 128, 255),
-        RGB(255, 255, 0),   RGB(128, 128, 128), RGB(0, 255, 255), RGB(0, 0, 255),
-        RGB(128, 0, 255),   RGB(128, 128, 255), RGB(128, 0, 128), RGB(128, 128, 0),
-    };
-    return colors[number - 1];
-}
+#include "PaletteTable.h"
+#include "SwatchControls.h"
 
-// Picker swatch ids in palette order.
-inline int PickerSwatchId(int number)
+inline COLORREF PaletteColor(int row)
 {
-    return number == 1 ? 17015 : 17030 + number;
+    const MainColor& color = MainColorOfRow(row);
+    return RGB(color.red, color.green, color.blue);
 }

@@ -8,15 +8,6 @@
 
 namespace {
 
-const wchar_t* const kDefaults[CategorySlotCount] = {
-    L"MAINCOLOR01", L"MAINCOLOR06", L"MAINCOLOR06", L"MAINCOLOR04", L"MAINCOLOR08", L"MAINCOLOR03",
-    L"MAINCOLOR09", L"MAINCOLOR06", L"MAINCOLOR06", L"MAINCOLOR04", L"MAINCOLOR05", L"MAINCOLOR11",
-};
-const wchar_t* const kValueNames[CategorySlotCount] = {
-    L"mColor000", L"mColor101", L"mColor201", L"mColor301", L"mColor401", L"mColor402",
-    L"mColor501", L"mColor601", L"mColor701", L"mColor801", L"mColor901", L"mColor1001",
-};
-
 class SettingsDialogTest : public ::testing::Test
 {
 protected:
@@ -44,8 +35,9 @@ TEST_F(SettingsDialogTest, MissingValuesShowDefaultsAndAreWrittenAtOpening)
     ASSERT_TRUE(SetStringValue(kSettingsKey, L"mColor601", tooLong));
     script.WaitFor(kSettingsCaption).Do([this] {
         for (int slot = 0; slot < CategorySlotCount; ++slot) {
-            const std::wstring expected = slot == SlotCounterbore ? L"MAINCOLOR13" : kDefaults[slot];
-            EXPECT_EQ(StoredName(kValueNames[slot]), expected) << slot;
+            const CategoryColorValue& value = CategoryColorValues[slot];
+            const std::wstring expected = slot == SlotCounterbore ? L"MAINCOLOR13" : value.defaultColorName;
+            EXPECT_EQ(StoredName(value.valueName), expected) << slot;
             EXPECT_EQ(std::wstring(dialog.m_aSwatches[slot].m_strColorName), expected) << slot;
         }
         EXPECT_TRUE(ControlIsSolid(dialog.m_hWnd, 12017, PaletteColor(6)));

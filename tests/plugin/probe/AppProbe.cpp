@@ -10,6 +10,14 @@ ProbeReport s_report;
 class CProbeApp : public CWinApp
 {
 public:
+    // Static initialisation that throws, as a module's could.
+    CProbeApp()
+    {
+        wchar_t value[8];
+        if (::GetEnvironmentVariableW(L"RIMTONE_PROBE_THROW_AT_LOAD", value, 8) != 0)
+            throw 1;
+    }
+
     BOOL InitInstance() override
     {
         ++s_report.initInstanceCalls;
