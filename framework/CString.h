@@ -13,6 +13,7 @@ public:
     CString& operator=(LPCWSTR text) { m_text = text ? text : L""; return *this; }
 
     int GetLength() const { return static_cast<int>(m_text.size()); }
+    wchar_t GetAt(int index) const { return m_text.at(static_cast<size_t>(index)); }
     bool IsEmpty() const { return m_text.empty(); }
     operator LPCWSTR() const { return m_text.c_str(); }
 
