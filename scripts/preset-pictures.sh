@@ -5,26 +5,10 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-scripts/setup-debian.sh
-find_convert() {
-  for c in $(command -v -a convert 2>/dev/null) /usr/bin/convert; do
-    if "$c" -version 2>/dev/null | grep -q ImageMagick; then echo "$c"; return 0; fi
-  done
-  return 1
-}
-if ! convert=$(find_convert); then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "ImageMagick is missing: apt-get install -y imagemagick (as root)" >&2
-    exit 1
-  fi
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends imagemagick >/dev/null
-  convert=$(find_convert)
-fi
+convert=$(scripts/imagemagick.sh)
 font=$(fc-match -f '%{file}' NanumGothic 2>/dev/null || true)
 [ -f "$font" ] || { echo "preset-pictures.sh: the NanumGothic font (fonts-nanum) is missing" >&2; exit 1; }
-cmake --preset mingw >/dev/null
-cmake --build --preset mingw --target RimtoneColours >/dev/null
+scripts/build.sh --quiet RimtoneColours
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
