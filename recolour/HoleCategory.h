@@ -22,19 +22,35 @@ enum class HoleCategory
 
 constexpr int HoleCategoryCount = 11;
 
-// The category of a sub-hole identifier; both ends of every range belong to it. Inline and free
-// of branches, since the recolouring pass runs it once per sub-hole and a drawing mixes its
-// categories in no order a processor could predict.
+// The category of every identifier by its offset from 101, the low end of the first range: offsets
+// 0..998 cover 101..1099, and 999 stands for every identifier below, between or beyond the ranges.
+struct HoleCategoryTable
+{
+    uint8_t categoryAt[1000];
+};
+
+constexpr HoleCategoryTable MakeHoleCategoryTable()
+{
+    HoleCategoryTable table = {};
+    for (int offset = 0; offset < 1000; ++offset) {
+        // The ranges follow each other a hundred apart; 99 past a low end lie the hundreds 200,
+        // 300, ... 1000 between two ranges, and at 999 identifier 1100.
+        const bool inRange = offset % 100 != 99;
+        table.categoryAt[offset] = static_cast<uint8_t>(inRange ? offset / 100 : static_cast<int>(HoleCategory::Undetermined));
+    }
+    return table;
+}
+
+inline constexpr HoleCategoryTable kHoleCategoryTable = MakeHoleCategoryTable();
+
+// The category of a sub-hole identifier; both ends of every range belong to it. Inline, free of
+// branches and a single look-up, since the recolouring pass runs it once per sub-hole and a
+// drawing mixes its categories in no order a processor could predict.
 inline HoleCategory ClassifyHoleId(int32_t identifier)
 {
-    // 0..998 for 101..1099; every other identifier, negative ones included, lands above 998.
+    // Negative identifiers and those below 101 wrap round to offsets far above 998.
     const uint32_t offset = static_cast<uint32_t>(identifier) - 101u;
-    // The ranges follow each other a hundred apart: 0..9 inside them, 10 and more beyond.
-    const uint32_t range = offset / 100u;
-    // 1 for the hundreds 200, 300, ... 1000 that lie between two ranges, else 0.
-    const uint32_t between = (offset % 100u + 1u) / 100u;
-    const uint32_t undetermined = static_cast<uint32_t>(HoleCategory::Undetermined);
-    return static_cast<HoleCategory>(std::min(range + 16u * between, undetermined));
+    return static_cast<HoleCategory>(kHoleCategoryTable.categoryAt[std::min(offset, 999u)]);
 }
 
 // The CategoryColors slot whose colour number goes into a sub-hole's color field.
