@@ -26,10 +26,9 @@ void WalkPick(Touch touch)
 
 } // namespace
 
-void MemoryTouchPass(const SecondColorFields& fields)
+void MemoryTouchPass(const TouchTables& tables)
 {
-    int32_t SubHoleRecord::* const byTap[2] = { fields.notTap, fields.tap };
-    WalkPick([&byTap](HoleRecord& record) {
+    WalkPick([&tables](HoleRecord& record) {
         SubHoleRecord* subHoles = record.subHoles;
         const int32_t count = record.subHoleCount;
         for (int32_t i = 0; i < count; ++i) {
@@ -38,8 +37,9 @@ void MemoryTouchPass(const SecondColorFields& fields)
             // 1 for a tap (401..499), else 0: the borrow of a 64-bit subtraction, with no compare.
             const uint64_t tapOffset = static_cast<uint32_t>(identifier) - 401u;
             const size_t tap = static_cast<size_t>((tapOffset - 99u) >> 63);
-            subHole.*byTap[tap] = 2;
-            subHole.color = identifier & 15;
+            const int32_t color = tables.colorByLowBits[identifier & 15];
+            subHole.*tables.secondColorField[tap] = color;
+            subHole.color = color;
         }
     });
 }
