@@ -2,7 +2,6 @@
 // Machining categories of sub-holes, told apart by fixed ranges of their identifier.
 #include <CategoryColors.h>
 
-#include <algorithm>
 #include <cstdint>
 
 enum class HoleCategory
@@ -50,7 +49,8 @@ inline HoleCategory ClassifyHoleId(int32_t identifier)
 {
     // Negative identifiers and those below 101 wrap round to offsets far above 998.
     const uint32_t offset = static_cast<uint32_t>(identifier) - 101u;
-    return static_cast<HoleCategory>(kHoleCategoryTable.categoryAt[std::min(offset, 999u)]);
+    const uint32_t clamped = offset < 999u ? offset : 999u;
+    return static_cast<HoleCategory>(kHoleCategoryTable.categoryAt[clamped]);
 }
 
 // The CategoryColors slot whose colour number goes into a sub-hole's color field.
