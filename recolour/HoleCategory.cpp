@@ -1,16 +1,5 @@
 #include "HoleCategory.h"
 
-HoleCategory ClassifyHoleId(int32_t identifier)
-{
-    // The ranges are 101..199, 201..299, ... 1001..1099, in the order of the enumeration.
-    for (int i = 0; i < HoleCategoryCount - 1; ++i) {
-        const uint32_t low = static_cast<uint32_t>(101 + 100 * i);
-        if (static_cast<uint32_t>(identifier) - low <= 98u)
-            return static_cast<HoleCategory>(i);
-    }
-    return HoleCategory::Undetermined;
-}
-
 CategorySlot ColorSlotOf(HoleCategory category)
 {
     switch (category) {

@@ -15,18 +15,25 @@ const wchar_t kUnreadableMessage[] = L"구멍데이터를 참조할수 없습니
 // Selection iterator mode for the hole shapes of the current pick.
 const int kPickedHoleShapes = 1;
 
-// The colour numbers of one pass, by category, taken once from CategoryColors.
+// The colour numbers of one pass, by category, taken once from CategoryColors, and the field that
+// takes a category's second colour: color2 for a tap, color itself for every other category, where
+// the category's own colour then overwrites it. So the sub-hole loop needs no branch on the
+// category, and no sub-hole but a tap has its color2 written.
 struct PassColors
 {
     int32_t color[HoleCategoryCount];
+    int32_t SubHoleRecord::* secondColorField[HoleCategoryCount];
     int32_t tapColor2;
 };
 
 PassColors TakeColors()
 {
     PassColors colors;
-    for (int i = 0; i < HoleCategoryCount; ++i)
-        colors.color[i] = CategoryColors[ColorSlotOf(static_cast<HoleCategory>(i))];
+    for (int i = 0; i < HoleCategoryCount; ++i) {
+        const HoleCategory category = static_cast<HoleCategory>(i);
+        colors.color[i] = CategoryColors[ColorSlotOf(category)];
+        colors.secondColorField[i] = category == HoleCategory::Tap ? &SubHoleRecord::color2 : &SubHoleRecord::color;
+    }
     colors.tapColor2 = CategoryColors[SlotTapSecond];
     return colors;
 }
@@ -38,12 +45,13 @@ void RecolourRecord(HoleRecord& record, const PassColors& colors)
     SubHoleRecord* subHoles = record.subHoles;
     if (!subHoles)
         return;
-    for (int32_t i = 0; i < record.subHoleCount; ++i) {
+    const int32_t tapColor2 = colors.tapColor2;
+    const int32_t count = record.subHoleCount;
+    for (int32_t i = 0; i < count; ++i) {
         SubHoleRecord& subHole = subHoles[i];
-        const HoleCategory category = ClassifyHoleId(subHole.identifier);
-        subHole.color = colors.color[static_cast<int>(category)];
-        if (category == HoleCategory::Tap)
-            subHole.color2 = colors.tapColor2;
+        const int category = static_cast<int>(ClassifyHoleId(subHole.identifier));
+        subHole.*colors.secondColorField[category] = tapColor2;
+        subHole.color = colors.color[category];
     }
 }
 
