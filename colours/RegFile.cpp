@@ -42,6 +42,10 @@ bool DecodeMultiByte(UINT codePage, DWORD flags, const char* data, size_t size, 
 bool DecodeFile(const std::vector<unsigned char>& bytes, std::wstring& text, RegFileError& error)
 {
     if (StartsWith(bytes, { 0xFF, 0xFE })) {
+        if (bytes.size() % 2 != 0) {
+            error = { 0, L"the file is UTF-16 but has an odd number of bytes: it was cut off or damaged" };
+            return false;
+        }
         const size_t count = (bytes.size() - 2) / 2;
         text.resize(count);
         for (size_t i = 0; i < count; ++i)

@@ -130,4 +130,9 @@ TEST(RegFileParse, RefusesWhatIsNotAColourFile)
     EXPECT_FALSE(ParseColourRegFile(cut, names, error));
     EXPECT_EQ(error.line, 15);
     EXPECT_NE(error.message.find(L"cut off"), std::wstring::npos);
+    // UTF-16 with a stray last byte: complete lines, but not a whole number of characters.
+    std::vector<unsigned char> odd = FormatColourRegFile(DefaultSlotNames());
+    odd.push_back('A');
+    EXPECT_FALSE(ParseColourRegFile(odd, names, error));
+    EXPECT_NE(error.message.find(L"odd number of bytes"), std::wstring::npos);
 }
