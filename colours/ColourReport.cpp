@@ -1,5 +1,7 @@
 #include "ColourReport.h"
 
+#include "ConsoleText.h"
+
 #include <algorithm>
 
 namespace {
@@ -16,25 +18,6 @@ const wchar_t* RegistryTypeName(DWORD type)
     case REG_NONE: return L"REG_NONE";
     default: return L"an unknown type";
     }
-}
-
-// Stored text as it can be shown on one line: control characters escaped, long text cut.
-std::wstring Printable(const CString& text)
-{
-    std::wstring shown;
-    for (int i = 0; i < text.GetLength() && shown.size() < 40; ++i) {
-        const wchar_t ch = text.GetAt(i);
-        if (ch < 0x20 || ch == 0x7F) {
-            CString escaped;
-            escaped.Format(L"\\x%02X", static_cast<unsigned>(ch));
-            shown += static_cast<LPCWSTR>(escaped);
-        } else {
-            shown += ch;
-        }
-    }
-    if (shown.size() >= 40 && text.GetLength() > 40)
-        shown += L"...";
-    return L"\"" + shown + L"\"";
 }
 
 } // namespace
@@ -75,7 +58,7 @@ std::wstring SlotText(int slot)
 std::wstring StoredText(const StoredSetting& stored)
 {
     switch (stored.kind) {
-    case StoredKind::Text: return Printable(stored.text);
+    case StoredKind::Text: return L"\"" + OneLine(static_cast<LPCWSTR>(stored.text), 40) + L"\"";
     case StoredKind::OtherType: return std::wstring(L"of another type (") + RegistryTypeName(stored.type) + L")";
     case StoredKind::Unreadable: return L"unreadable";
     case StoredKind::Missing: break;
