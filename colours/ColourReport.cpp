@@ -2,8 +2,6 @@
 
 #include "ConsoleText.h"
 
-#include <algorithm>
-
 namespace {
 
 const wchar_t* RegistryTypeName(DWORD type)
@@ -135,10 +133,7 @@ std::wstring CheckReport(const SlotColours& colours, const CheckResult& result, 
     }
 
     text += L"\nSmallest \u0394E00 between two categories over the four visions: ";
-    double smallest = -1;
-    for (const PairDifference& pair : result.pairs)
-        smallest = smallest < 0 ? pair.deltaE : std::min(smallest, pair.deltaE);
-    text += Decimals(smallest, 2);
+    text += Decimals(result.smallest, 2);
     if (result.smallestDistinct.deltaE >= 0) {
         const PairDifference& pair = result.smallestDistinct;
         text += L"; between different colours " + Decimals(pair.deltaE, 2) + L" (" + SlotText(pair.first) + L" / " +
