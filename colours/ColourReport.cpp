@@ -72,9 +72,8 @@ std::wstring ShowReport(const StoredSlots& slots)
             Column(L"colour", 8) + L"RGB\n";
     for (int slot = 0; slot < CategorySlotCount; ++slot) {
         const StoredSlot& value = slots[slot];
-        const bool readable = value.stored.kind == StoredKind::Text || value.stored.kind == StoredKind::OtherType;
         std::wstring note;
-        if (!readable)
+        if (!value.stored.IsRead())
             note = L"  (the default)";
         else if (!value.used.inPalette)
             note = L"  (not a palette colour: loads as colour 0)";
