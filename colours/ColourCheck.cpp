@@ -78,6 +78,7 @@ CheckResult CheckColours(const SlotColours& colours, const CheckOptions& options
                 const PairDifference pair = { AllVisions[vision], first, second,
                                               DeltaE2000(seen[first][vision], seen[second][vision]) };
                 result.pairs.push_back(pair);
+                result.smallest = result.smallest < 0 ? pair.deltaE : std::min(result.smallest, pair.deltaE);
                 if (colours[first].number == colours[second].number)
                     continue;
                 if (pair.deltaE < options.threshold)
@@ -98,11 +99,7 @@ CheckResult CheckColours(const SlotColours& colours, const CheckOptions& options
 
 double SmallestDifference(const SlotColours& colours)
 {
-    const CheckResult result = CheckColours(colours, CheckOptions());
-    double smallest = -1;
-    for (const PairDifference& pair : result.pairs)
-        smallest = smallest < 0 ? pair.deltaE : std::min(smallest, pair.deltaE);
-    return smallest;
+    return CheckColours(colours, CheckOptions()).smallest;
 }
 
 Suggestion SuggestSlotNames(const CheckOptions& options)

@@ -34,6 +34,7 @@ struct CheckResult
     std::vector<PairDifference> pairs;            // every pair of slots under every vision
     std::vector<PairDifference> similarPairs;     // pairs of different colours below the threshold
     std::vector<ContrastShortfall> lowContrast;
+    double smallest = -1;             // the smallest ΔE00 of all pairs (0 when two share a colour)
     PairDifference smallestDistinct;  // the closest pair of different colours (deltaE < 0: none)
 };
 

@@ -1,6 +1,6 @@
 #include "ColourReport.h"
 
-#include <algorithm>
+#include "ConsoleText.h"
 
 namespace {
 
@@ -16,25 +16,6 @@ const wchar_t* RegistryTypeName(DWORD type)
     case REG_NONE: return L"REG_NONE";
     default: return L"an unknown type";
     }
-}
-
-// Stored text as it can be shown on one line: control characters escaped, long text cut.
-std::wstring Printable(const CString& text)
-{
-    std::wstring shown;
-    for (int i = 0; i < text.GetLength() && shown.size() < 40; ++i) {
-        const wchar_t ch = text.GetAt(i);
-        if (ch < 0x20 || ch == 0x7F) {
-            CString escaped;
-            escaped.Format(L"\\x%02X", static_cast<unsigned>(ch));
-            shown += static_cast<LPCWSTR>(escaped);
-        } else {
-            shown += ch;
-        }
-    }
-    if (shown.size() >= 40 && text.GetLength() > 40)
-        shown += L"...";
-    return L"\"" + shown + L"\"";
 }
 
 } // namespace
@@ -75,7 +56,7 @@ std::wstring SlotText(int slot)
 std::wstring StoredText(const StoredSetting& stored)
 {
     switch (stored.kind) {
-    case StoredKind::Text: return Printable(stored.text);
+    case StoredKind::Text: return L"\"" + OneLine(static_cast<LPCWSTR>(stored.text), 40) + L"\"";
     case StoredKind::OtherType: return std::wstring(L"of another type (") + RegistryTypeName(stored.type) + L")";
     case StoredKind::Unreadable: return L"unreadable";
     case StoredKind::Missing: break;
@@ -91,9 +72,8 @@ std::wstring ShowReport(const StoredSlots& slots)
             Column(L"colour", 8) + L"RGB\n";
     for (int slot = 0; slot < CategorySlotCount; ++slot) {
         const StoredSlot& value = slots[slot];
-        const bool readable = value.stored.kind == StoredKind::Text || value.stored.kind == StoredKind::OtherType;
         std::wstring note;
-        if (!readable)
+        if (!value.stored.IsRead())
             note = L"  (the default)";
         else if (!value.used.inPalette)
             note = L"  (not a palette colour: loads as colour 0)";
@@ -152,10 +132,7 @@ std::wstring CheckReport(const SlotColours& colours, const CheckResult& result, 
     }
 
     text += L"\nSmallest \u0394E00 between two categories over the four visions: ";
-    double smallest = -1;
-    for (const PairDifference& pair : result.pairs)
-        smallest = smallest < 0 ? pair.deltaE : std::min(smallest, pair.deltaE);
-    text += Decimals(smallest, 2);
+    text += Decimals(result.smallest, 2);
     if (result.smallestDistinct.deltaE >= 0) {
         const PairDifference& pair = result.smallestDistinct;
         text += L"; between different colours " + Decimals(pair.deltaE, 2) + L" (" + SlotText(pair.first) + L" / " +

@@ -137,8 +137,7 @@ int Export(const std::vector<std::wstring>& args, std::wstring& out, std::wstrin
     const StoredSlots slots = ReadStoredColours();
     for (int slot = 0; slot < CategorySlotCount; ++slot) {
         const StoredSetting& stored = slots[slot].stored;
-        const bool readable = stored.kind == StoredKind::Text || stored.kind == StoredKind::OtherType;
-        if (!readable)
+        if (!stored.IsRead())
             err += std::wstring(L"note: ") + CategoryColorValues[slot].valueName + L" is " + StoredText(stored) +
                    L"; exported as its default " + static_cast<LPCWSTR>(slots[slot].used.name) + L"\n";
         else if (!slots[slot].used.inPalette || stored.kind == StoredKind::OtherType)
@@ -233,7 +232,7 @@ bool ColoursToJudge(const Arguments& parsed, SlotColours& colours, std::wstring&
     for (int slot = 0; slot < CategorySlotCount; ++slot) {
         colours[slot] = slots[slot].used;
         const StoredSetting& stored = slots[slot].stored;
-        if ((stored.kind == StoredKind::Text || stored.kind == StoredKind::OtherType) && !slots[slot].used.inPalette) {
+        if (stored.IsRead() && !slots[slot].used.inPalette) {
             notes += L"Not a palette colour: " + SlotText(slot) + L" holds " + StoredText(stored) +
                      L" and loads as colour 0 (" + static_cast<LPCWSTR>(slots[slot].used.name) + L").\n";
             ++findings;

@@ -1,5 +1,7 @@
 #include "ConsoleText.h"
 
+#include <cwchar>
+
 void WriteConsoleText(DWORD standardHandle, const std::wstring& text)
 {
     const HANDLE output = ::GetStdHandle(standardHandle);
@@ -19,4 +21,23 @@ void WriteConsoleText(DWORD standardHandle, const std::wstring& text)
     ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
                           nullptr);
     ::WriteFile(output, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+std::wstring OneLine(const std::wstring& text, size_t maxChars)
+{
+    std::wstring shown;
+    size_t i = 0;
+    for (; i < text.size() && shown.size() < maxChars; ++i) {
+        const wchar_t ch = text[i];
+        if (ch < 0x20 || ch == 0x7F) {
+            wchar_t escaped[8];
+            std::swprintf(escaped, 8, L"\\x%02X", static_cast<unsigned>(ch));
+            shown += escaped;
+        } else {
+            shown += ch;
+        }
+    }
+    if (i < text.size())
+        shown += L"...";
+    return shown;
 }

@@ -1,5 +1,6 @@
 #include "RegFile.h"
 
+#include "ConsoleText.h"
 #include "ModuleName.h"
 #include "PaletteTable.h"
 #include "RegistryString.h"
@@ -42,6 +43,10 @@ bool DecodeMultiByte(UINT codePage, DWORD flags, const char* data, size_t size, 
 bool DecodeFile(const std::vector<unsigned char>& bytes, std::wstring& text, RegFileError& error)
 {
     if (StartsWith(bytes, { 0xFF, 0xFE })) {
+        if (bytes.size() % 2 != 0) {
+            error = { 0, L"the file is UTF-16 but has an odd number of bytes: it was cut off or damaged" };
+            return false;
+        }
         const size_t count = (bytes.size() - 2) / 2;
         text.resize(count);
         for (size_t i = 0; i < count; ++i)
@@ -144,8 +149,8 @@ bool ReadValueLine(const std::wstring& line, const PaletteTable& palette, SlotNa
     }
     const int slot = FindSlot(valueName);
     if (slot < 0) {
-        problem = L"unknown value name \"" + valueName + L"\": the colour values are mColor000, mColor101 ... "
-                  L"mColor1001";
+        problem = L"unknown value name \"" + OneLine(valueName, 40) +
+                  L"\": the colour values are mColor000, mColor101 ... mColor1001";
         return false;
     }
     const std::wstring rest = Trimmed(line.substr(position));
@@ -165,7 +170,7 @@ bool ReadValueLine(const std::wstring& line, const PaletteTable& palette, SlotNa
     if (data[0] != L'"') {
         const size_t colon = data.find(L':');
         if (colon != std::wstring::npos && (data.compare(0, 3, L"hex") == 0 || data.compare(0, 5, L"dword") == 0))
-            problem = L"the value of " + valueName + L" is " + data.substr(0, colon) +
+            problem = L"the value of " + valueName + L" is " + OneLine(data.substr(0, colon), 40) +
                       L" data, not text; only a quoted palette name can be imported";
         else
             problem = L"the value of " + valueName + L" is not a quoted palette name";
@@ -183,7 +188,7 @@ bool ReadValueLine(const std::wstring& line, const PaletteTable& palette, SlotNa
     }
     const int row = palette.FindByName(colourName.c_str());
     if (row == 0) {
-        problem = L"\"" + colourName + L"\" for " + valueName +
+        problem = L"\"" + OneLine(colourName, 40) + L"\" for " + valueName +
                   L" is not a palette colour (MAINCOLOR01 to MAINCOLOR16)";
         return false;
     }
@@ -248,8 +253,8 @@ bool ParseColourRegFile(const std::vector<unsigned char>& bytes, SlotNames& name
                 if (!key.empty() && key[0] == L'-')
                     problem = L"the line deletes a key; a colour file only sets values of [" + SettingsRegKeyName() + L"]";
                 else if (!EqualNoCase(key, SettingsRegKeyName()))
-                    problem = L"another key [" + key + L"]; only values of [" + SettingsRegKeyName() +
-                              L"] can be imported";
+                    problem = L"another key [" + OneLine(key, 260) + L"]; only values of [" +
+                              SettingsRegKeyName() + L"] can be imported";
                 else
                     inSettingsKey = true;
             }

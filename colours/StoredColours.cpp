@@ -9,9 +9,8 @@ StoredSlots ReadStoredColours()
     for (int slot = 0; slot < CategorySlotCount; ++slot) {
         const CategoryColorValue& value = CategoryColorValues[slot];
         slots[slot].stored = PeekSettingString(ModuleName, value.valueName);
-        const bool readable =
-            slots[slot].stored.kind == StoredKind::Text || slots[slot].stored.kind == StoredKind::OtherType;
-        slots[slot].used = ResolvePaletteName(readable ? slots[slot].stored.text : CString(value.defaultColorName));
+        const StoredSetting& stored = slots[slot].stored;
+        slots[slot].used = ResolvePaletteName(stored.IsRead() ? stored.text : CString(value.defaultColorName));
     }
     return slots;
 }

@@ -18,6 +18,9 @@ struct StoredSetting
     StoredKind kind = StoredKind::Missing;
     DWORD type = REG_NONE;  // the registry type, for Text and OtherType
     CString text;           // what the store reads, for Text and OtherType
+
+    // True when the store reads the value's text; false when it uses the default instead.
+    bool IsRead() const { return kind == StoredKind::Text || kind == StoredKind::OtherType; }
 };
 
 // What one value under the settings key of `subKey` holds, without creating or changing anything.

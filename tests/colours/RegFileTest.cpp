@@ -88,6 +88,8 @@ TEST(RegFileParse, RefusesAFileWithOneBadLineAndNamesTheLine)
         { L"@=\"MAINCOLOR02\"", L"default value (@)" },
         { L"\"mColor000\"=\"MAINCOLOR02\"", L"mColor000 is set twice (first on line 4)" },
         { L"mColor101=MAINCOLOR02", L"neither a key nor a value line" },
+        // What the file holds is shown escaped, so that a message never looks like a good name.
+        { L"\"mColor101\"=\"MAINC\x01" L"OLOR02\"", L"\"MAINC\\x01OLOR02\" for mColor101 is not a palette colour" },
     };
     for (const Case& c : cases) {
         // Line 4 is good, line 5 is the bad one, line 6 is good again.
@@ -101,6 +103,17 @@ TEST(RegFileParse, RefusesAFileWithOneBadLineAndNamesTheLine)
         EXPECT_NE(error.message.find(c.problem), std::wstring::npos) << c.line << " -> " << error.message;
         EXPECT_TRUE(names[SlotJG] == L"untouched");
     }
+
+    // A name of thousands of characters is cut in the message, not printed whole.
+    const std::wstring longName(5000, L'A');
+    SlotNames names;
+    RegFileError error;
+    EXPECT_FALSE(ParseColourRegFile(Utf16File(std::wstring(kHeader) + L"\"" + longName + L"\"=\"MAINCOLOR02\"\r\n"),
+                                    names, error));
+    EXPECT_EQ(error.line, 4);
+    EXPECT_NE(error.message.find(L"unknown value name \"" + std::wstring(40, L'A') + L"...\""), std::wstring::npos)
+        << error.message.substr(0, 100);
+    EXPECT_LT(error.message.size(), 200u);
 }
 
 TEST(RegFileParse, RefusesWhatIsNotAColourFile)
@@ -130,4 +143,9 @@ TEST(RegFileParse, RefusesWhatIsNotAColourFile)
     EXPECT_FALSE(ParseColourRegFile(cut, names, error));
     EXPECT_EQ(error.line, 15);
     EXPECT_NE(error.message.find(L"cut off"), std::wstring::npos);
+    // UTF-16 with a stray last byte: complete lines, but not a whole number of characters.
+    std::vector<unsigned char> odd = FormatColourRegFile(DefaultSlotNames());
+    odd.push_back('A');
+    EXPECT_FALSE(ParseColourRegFile(odd, names, error));
+    EXPECT_NE(error.message.find(L"odd number of bytes"), std::wstring::npos);
 }
