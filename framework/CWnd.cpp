@@ -27,6 +27,24 @@ bool IsCtlColorMessage(UINT message)
     return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
 }
 
+// Makes a message the one a window is handling and gives the outer one back on every way out, a
+// handler's throw included, so that the outer handler's Default() forwards its own message.
+class CurrentMessageScope
+{
+public:
+    CurrentMessageScope(MSG& current, const MSG& message) : m_current(current), m_previous(current)
+    {
+        m_current = message;
+    }
+    ~CurrentMessageScope() { m_current = m_previous; }
+    CurrentMessageScope(const CurrentMessageScope&) = delete;
+    CurrentMessageScope& operator=(const CurrentMessageScope&) = delete;
+
+private:
+    MSG& m_current;
+    const MSG m_previous;
+};
+
 } // namespace
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
@@ -189,12 +207,10 @@ LRESULT CWnd::OnNcDestroy(WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const MSG previous = m_currentMsg;
-    m_currentMsg = MSG{ m_hWnd, message, wParam, lParam, 0, {} };
+    CurrentMessageScope scope(m_currentMsg, MSG{ m_hWnd, message, wParam, lParam, 0, {} });
     LRESULT result = 0;
     if (!OnWndMsg(message, wParam, lParam, &result))
         result = DefWindowProc(message, wParam, lParam);
-    m_currentMsg = previous;
     return result;
 }
 

@@ -122,3 +122,34 @@ TEST_F(SubclassTest, ThrowAtTheLastMessageStaysInTheWindowProcedure)
     EXPECT_EQ(wnd.m_hWnd, nullptr);
     window = nullptr;
 }
+
+namespace {
+
+const UINT kInner = WM_APP + 8;
+
+// Handles the probe by sending itself a message whose handler throws, then forwards the probe.
+class ThrowsInANestedMessage : public CWnd
+{
+protected:
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
+    {
+        if (message == kProbe) {
+            ::SendMessageW(m_hWnd, kInner, 0, 0);
+            *pResult = Default();
+            return TRUE;
+        }
+        if (message == kInner)
+            throw 1;
+        return CWnd::OnWndMsg(message, wParam, lParam, pResult);
+    }
+};
+
+} // namespace
+
+TEST_F(SubclassTest, DefaultAfterANestedMessageThrewForwardsTheMessageBeingHandled)
+{
+    ThrowsInANestedMessage wnd;
+    ASSERT_TRUE(wnd.SubclassWindow(window));
+    EXPECT_EQ(::SendMessageW(window, kProbe, 0, 0), 42);
+    EXPECT_EQ(g_originalProbes, 1);
+}

@@ -10,7 +10,20 @@
 
 namespace {
 
-enum class ThrowIn { OnInitDialog, PreTranslateMessage, Handler };
+enum class ThrowIn { OnInitDialog, PreTranslateMessage, Handler, ControlPaint };
+
+// A control of the dialog whose own paint handler throws.
+class ThrowingPaint : public CWnd
+{
+protected:
+    afx_msg void OnPaint() { throw std::runtime_error("paint"); }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ThrowingPaint, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
 
 // The picker with one place that throws.
 class ThrowingPicker : public PvStColorDlg
@@ -22,6 +35,8 @@ protected:
     BOOL OnInitDialog() override
     {
         PvStColorDlg::OnInitDialog();
+        if (m_where == ThrowIn::ControlPaint)
+            m_okButton.SubclassWindow(::GetDlgItem(m_hWnd, IDOK));
         if (m_where == ThrowIn::OnInitDialog)
             throw std::runtime_error("init");
         return TRUE;
@@ -44,6 +59,7 @@ protected:
 
 private:
     ThrowIn m_where;
+    ThrowingPaint m_okButton;
 };
 
 BEGIN_MESSAGE_MAP(ThrowingPicker, PvStColorDlg)
@@ -65,7 +81,9 @@ protected:
 
     void TearDown() override { ::DestroyWindow(owner); }
 
-    // Runs the picker with `act` once it shows, then checks that it ended cleanly with -1.
+    // Runs the picker with `act` once it shows, then checks that it ended cleanly with -1. Without
+    // `act` the picker has to end by itself; one that stays open fails the script's time-out, which
+    // closes it, instead of hanging the test.
     void ExpectEndsWithMinusOne(ThrowIn where, std::function<void(HWND)> act)
     {
         ThrowingPicker picker(where);
@@ -76,11 +94,14 @@ protected:
                 EXPECT_FALSE(::IsWindowEnabled(owner));
                 act(w);
             });
+        } else {
+            script.Then([] { return false; });
         }
         INT_PTR result = 0;
         EXPECT_NO_THROW(result = picker.DoModal());
         EXPECT_EQ(result, -1);
-        EXPECT_TRUE(script.Finished());
+        if (act)
+            EXPECT_TRUE(script.Finished());
         EXPECT_EQ(picker.m_hWnd, nullptr);
         EXPECT_EQ(FindShownDialog(kPickerCaption), nullptr);
         EXPECT_TRUE(::IsWindowEnabled(owner));
@@ -103,4 +124,9 @@ TEST_F(DialogFailureTest, ThrowInPreTranslateMessage)
 TEST_F(DialogFailureTest, ThrowInAMessageHandler)
 {
     ExpectEndsWithMinusOne(ThrowIn::Handler, [](HWND w) { Click(w, PickerSwatchId(1)); });
+}
+
+TEST_F(DialogFailureTest, ThrowInAControlsHandlerEndsTheDialogItBelongsTo)
+{
+    ExpectEndsWithMinusOne(ThrowIn::ControlPaint, nullptr);
 }
