@@ -242,7 +242,6 @@ DemoExitCode RunDemo(const DemoDrawing& drawing, const DemoOptions& options)
     PrintMessages();
     PrintAppliedColors();
     PrintStoredSettings();
-    FlushOut();
 
     ::FreeLibrary(plugin);
     return DemoDone;
