@@ -14,9 +14,18 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace {
+
+// The plug-in as the run loaded it, freed on every way out of the run.
+struct ModuleFree
+{
+    void operator()(HMODULE module) const { ::FreeLibrary(module); }
+};
+using LoadedModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleFree>;
 
 const wchar_t* const kCategoryNames[HoleCategoryCount] = {
     L"Drill", L"Boring", L"Reamer", L"Tap", L"Counterbore", L"JG", L"JB", L"WC", L"Milling", L"Slot", L"Undetermined",
@@ -193,24 +202,22 @@ DemoExitCode RunDemo(const DemoDrawing& drawing, const DemoOptions& options)
 {
     LoadDrawingIntoHost(drawing);
 
-    HMODULE plugin = ::LoadLibraryW(L"Rimtone.dll");
+    const LoadedModule plugin(::LoadLibraryW(L"Rimtone.dll"));
     if (!plugin) {
         WriteError(Printf(L"error: cannot load Rimtone.dll (error %lu)\n", ::GetLastError()));
         return DemoPluginFailed;
     }
     const auto startup =
-        reinterpret_cast<PavStartupFn>(reinterpret_cast<void*>(::GetProcAddress(plugin, "Startup")));
+        reinterpret_cast<PavStartupFn>(reinterpret_cast<void*>(::GetProcAddress(plugin.get(), "Startup")));
     if (!startup) {
         WriteError(L"error: Rimtone.dll does not export Startup\n");
-        ::FreeLibrary(plugin);
         return DemoPluginFailed;
     }
-    WriteOut(L"Rimtone demo host\n  plug-in      : " + PluginLocation(plugin) + L"\n");
+    WriteOut(L"Rimtone demo host\n  plug-in      : " + PluginLocation(plugin.get()) + L"\n");
 
     const int startupResult = startup(nullptr, nullptr, nullptr, nullptr);
     WriteOut(Printf(L"  Startup      : %d%s\n", startupResult, startupResult == 0 ? L" (command registered)" : L""));
     if (startupResult != 0) {
-        ::FreeLibrary(plugin);
         return DemoPluginFailed;
     }
     WriteOut(Printf(L"  StartCommand : %d\n", PavStubCallStartCommand()));
@@ -225,7 +232,6 @@ DemoExitCode RunDemo(const DemoDrawing& drawing, const DemoOptions& options)
         if (!shown) {
             WriteError(Printf(L"error: the settings dialog could not open (event 7 -> %d): no window could be "
                               L"shown; under Wine, check that an X server answers on DISPLAY\n", result));
-            ::FreeLibrary(plugin);
             return DemoDialogNotShown;
         }
         WriteOut(Printf(L"  event 7      : %d (settings dialog shown and closed)\n", result));
@@ -242,8 +248,5 @@ DemoExitCode RunDemo(const DemoDrawing& drawing, const DemoOptions& options)
     PrintMessages();
     PrintAppliedColors();
     PrintStoredSettings();
-    FlushOut();
-
-    ::FreeLibrary(plugin);
     return DemoDone;
 }

@@ -53,5 +53,7 @@ int wmain(int argc, wchar_t** argv)
         WriteError((path.empty() ? std::wstring(L"built-in sample") : Printable(path)) + L": " + Widen(error) + L"\n");
         return DemoBadInput;
     }
-    return RunDemo(drawing, options);
+    const DemoExitCode result = RunDemo(drawing, options);
+    FlushOut();
+    return result;
 }

@@ -36,13 +36,6 @@ StubHole* StubDrawing::FindHole(int holeId)
     return found == m_holeIndex.end() ? nullptr : &m_holes[found->second];
 }
 
-int StubDrawing::HoleIdAt(int index) const
-{
-    if (index < 0 || index >= HoleCount())
-        return -1;
-    return m_holes[static_cast<size_t>(index)].holeId;
-}
-
 uint64_t StubDrawing::EntityKey(int32_t word0, int32_t word1)
 {
     return (static_cast<uint64_t>(static_cast<uint32_t>(word0)) << 32) | static_cast<uint32_t>(word1);

@@ -41,8 +41,6 @@ public:
 
     bool AddHole(int holeId, const HoleRecord* header, const SubHoleRecord* subHoles, int count);
     StubHole* FindHole(int holeId);
-    int HoleCount() const { return static_cast<int>(m_holes.size()); }
-    int HoleIdAt(int index) const;
 
     int AddEntity(int32_t word0, int32_t word1, int holeId);
     bool Pick(int entityIndex);

@@ -3,7 +3,7 @@
 # ImageMagick (another program may answer to the name). Installs it when missing, as root.
 set -euo pipefail
 find_convert() {
-  for c in $(command -v -a convert 2>/dev/null) /usr/bin/convert; do
+  for c in $(type -P -a convert) /usr/bin/convert; do
     if "$c" -version 2>/dev/null | grep -q ImageMagick; then echo "$c"; return 0; fi
   done
   return 1

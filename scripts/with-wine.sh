@@ -72,6 +72,7 @@ while :; do
   [ "$server_status" = 0 ] && break
   [ "$server_status" = 2 ] || fail "the Wine server for $WINEPREFIX did not start (wineserver exit $server_status)"
   echo "with-wine.sh: waiting for the Wine server that another program started in $WINEPREFIX to exit" >&2
+  echo "with-wine.sh: a server that a killed run left behind never exits; stop it with: WINEPREFIX=$WINEPREFIX wineserver -k" >&2
   wineserver -w 9>&- || true
 done
 own_server=1

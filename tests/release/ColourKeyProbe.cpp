@@ -1,6 +1,8 @@
 // A user's colour key as a test of the installers sees it: "seed" writes the twelve values the way a
 // user's settings may look, "dump" prints each value's name, type and stored bytes, so that two
 // dumps are equal exactly when the key is byte for byte the same.
+#include <RegistryKey.h>
+
 #include <windows.h>
 
 #include <algorithm>
@@ -13,20 +15,6 @@ namespace {
 
 const wchar_t kColourKey[] = L"SOFTWARE\\Hallgrove\\PAV\\Rimtone";
 
-// An open registry key, closed when it goes out of scope.
-class RegistryKey {
-public:
-    RegistryKey() = default;
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    ~RegistryKey() { if (key_) RegCloseKey(key_); }
-    HKEY* Receive() { return &key_; }
-    HKEY Get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
-
 struct StoredValue {
     std::wstring name;
     DWORD type;
@@ -36,8 +24,7 @@ struct StoredValue {
 int Seed()
 {
     RegistryKey key;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kColourKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        key.Receive(), nullptr) != ERROR_SUCCESS) {
+    if (key.Create(HKEY_CURRENT_USER, kColourKey, KEY_SET_VALUE) != ERROR_SUCCESS) {
         std::fprintf(stderr, "cannot create HKCU\\%ls\n", kColourKey);
         return 1;
     }
@@ -72,7 +59,7 @@ int Seed()
 int Dump()
 {
     RegistryKey key;
-    const LONG opened = RegOpenKeyExW(HKEY_CURRENT_USER, kColourKey, 0, KEY_QUERY_VALUE, key.Receive());
+    const LONG opened = key.Open(HKEY_CURRENT_USER, kColourKey, KEY_QUERY_VALUE);
     if (opened == ERROR_FILE_NOT_FOUND) {
         std::printf("no key HKCU\\%ls\n", kColourKey);
         return 0;
