@@ -195,6 +195,10 @@ int main()
         }
         BenchHostDestroyDrawing();
     }
+    if (rows.empty()) {
+        std::fprintf(stderr, "error: no drawing could be measured, so there is no ratio to report\n");
+        return 1;
+    }
 
     const double recordCallsPerHole =
         static_cast<double>(onePass.holeReads + onePass.holeAmends + onePass.holeFrees) / onePassHoles;
