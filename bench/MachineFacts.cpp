@@ -36,10 +36,12 @@ std::string Describe(const CacheSizes& caches)
     for (const auto& level : levels) {
         if (!level.bytes)
             continue;
+        // MiB only when exact: a 1.25 MiB L2 is 1280 KiB, not 1 MiB.
         const unsigned long long kib = level.bytes / 1024;
+        const bool wholeMib = kib >= 1024 && kib % 1024 == 0;
         char part[48];
         std::snprintf(part, sizeof part, "%s%s %llu %s", text.empty() ? "" : ", ", level.name,
-                      kib >= 1024 ? kib / 1024 : kib, kib >= 1024 ? "MiB" : "KiB");
+                      wholeMib ? kib / 1024 : kib, wholeMib ? "MiB" : "KiB");
         text += part;
     }
     return text.empty() ? "not reported" : text;

@@ -143,7 +143,9 @@ int main()
                 sizeof(SubHoleRecord));
     std::printf("ns per sub-hole, median of %d rounds. The pass, the memory-touch loop (the least any pass can do,\n"
                 "with the same host calls) and the host calls alone take turns on picks of up to %d holes; in a\n"
-                "larger drawing the pass and the touch loop each walk parts of their own.\n\n", kRounds, kChunkHoles);
+                "larger drawing the pass and the touch loop each walk parts of their own. In cache: the records\n"
+                "fit in the largest cache the system reports. pass/touch: the median of the rounds' ratios.\n\n",
+                kRounds, kChunkHoles);
     std::printf("    holes    records  in cache  identifiers   pass  touch   host  pass/touch\n");
 
     AllocationCounter allocations(plugin);
@@ -195,10 +197,15 @@ int main()
         }
         BenchHostDestroyDrawing();
     }
+    if (rows.empty()) {
+        std::fprintf(stderr, "error: no drawing could be measured, so there is no ratio to report\n");
+        return 1;
+    }
 
     const double recordCallsPerHole =
         static_cast<double>(onePass.holeReads + onePass.holeAmends + onePass.holeFrees) / onePassHoles;
-    std::printf("\nevery pass checked before it was timed: each sub-hole coloured by its category, color2 of taps only\n");
+    std::printf("\nevery pass checked before it was timed: every sub-hole coloured, alike within its category, "
+                "color2 of taps only\n");
     std::printf("host calls in a pass of %d holes: %lld reads, %lld amends, %lld frees, %g a hole on its record;\n"
                 "  %lld calls in all with the selection iterator and the hole ids\n", onePassHoles, onePass.holeReads,
                 onePass.holeAmends, onePass.holeFrees, recordCallsPerHole, onePass.operationCalls);
