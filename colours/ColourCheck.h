@@ -1,4 +1,4 @@
-#pragma once
+﻿#pragma once
 // Judging a set of category colours: which categories share a colour, which pairs are hard to tell
 // apart under each kind of vision, which colours stand out too little from the drawing background;
 // and the palette assignment that keeps all categories as far apart as the palette allows.

@@ -1,4 +1,4 @@
-#include "ColourScience.h"
+﻿#include "ColourScience.h"
 
 #include <gtest/gtest.h>
 
