@@ -15,7 +15,7 @@ struct TouchTables
 };
 
 // The least work any pass can do: each sub-hole's identifier read and a colour looked up by it
-// written to color, and to a tap's color2, with one subtraction for the tap and no branch.
+// written to color, and to a tap's color2, with the tap found by arithmetic, not by a branch.
 void MemoryTouchPass(const TouchTables& tables);
 
 // The host calls alone, with no sub-hole touched: the share of both that is the host's.
