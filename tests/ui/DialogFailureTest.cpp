@@ -100,8 +100,9 @@ protected:
         INT_PTR result = 0;
         EXPECT_NO_THROW(result = picker.DoModal());
         EXPECT_EQ(result, -1);
-        if (act)
+        if (act) {
             EXPECT_TRUE(script.Finished());
+        }
         EXPECT_EQ(picker.m_hWnd, nullptr);
         EXPECT_EQ(FindShownDialog(kPickerCaption), nullptr);
         EXPECT_TRUE(::IsWindowEnabled(owner));
