@@ -17,7 +17,7 @@ if [ -n "${RIMTONE_SIGN_PFX:-}" ]; then
   # A signed release that does not verify is not a release.
   echo "Checking the signed release:"
   if ! scripts/verify-release.sh build/release --dll build/bin/Rimtone.dll; then
-    rm -rf build/release
+    rm -rf build/release build/installer/stage
     echo "release.sh: the signed release does not verify (above): build/release removed" >&2
     exit 1
   fi
