@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
-# A certificate given that cannot sign must stop the release with a clear message and leave no
-# output: neither the release folder nor the staged files (a previous release there included, so
-# that nothing unsigned is mistaken for the signed release), nor the temporary folder. Cases: a
-# wrong password, an expired certificate, one not for code signing, no password file, signing
-# settings without a certificate, and a time-stamp server that cannot be reached (the failure
-# comes while signing, after the files were staged).
-# usage: check-sign-refused.sh WORK_DIR PKI_DIR VERSION PUBLISHER INSTALL_TEXT FILE FOLDER...
+# A release that cannot be made as asked must stop with a clear message and leave no output:
+# neither the release folder nor the staged files (a previous release there included, so that
+# nothing unsigned is mistaken for the signed release), nor the temporary folder. Cases: a wrong
+# password, an expired certificate, one not for code signing, no password file, signing settings
+# without a certificate, a time-stamp server that cannot be reached (the failure comes while
+# signing, after the files were staged), and a Rimtone.dll whose version cannot be read for the MSI
+# (its resources taken out with OBJCOPY).
+# usage: check-release-refused.sh WORK_DIR PKI_DIR OBJCOPY VERSION PUBLISHER INSTALL_TEXT FILE FOLDER...
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/need-tools.sh"
 need_tools "${release_tools[@]}"
-work=$(realpath -m "$1") pki=$2 version=$3 publisher=$4 install_text=$5
-shift 5
+work=$(realpath -m "$1") pki=$2 objcopy=$3 version=$4 publisher=$5 install_text=$6
+shift 6
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 [ -f "$pki/signing.pfx" ] || { echo "FAIL: no test certificate in $pki: run make-test-pki.sh"; exit 1; }
@@ -53,6 +54,17 @@ refused "a password without a certificate" "RIMTONE_SIGN_PFX names no certificat
 # Nothing listens on the discard port of this machine: the connection is refused at once.
 refused "an unreachable time-stamp server" "could not sign Rimtone.dll" \
   "${signing[@]}" RIMTONE_SIGN_TIMESTAMP_URL=http://127.0.0.1:9/
+unversioned=$(mktemp -d)
+trap 'rm -rf "$unversioned"' EXIT
+files=()
+for file in "$@"; do
+  if [ "$(basename "$file")" = Rimtone.dll ]; then
+    "$objcopy" --remove-section .rsrc "$file" "$unversioned/Rimtone.dll" || fail "$objcopy cannot copy $file"
+    file=$unversioned/Rimtone.dll
+  fi
+  files+=("$file")
+done
+refused "a Rimtone.dll without a version resource" "cannot read the version resource of Rimtone.dll"
 
 if [ $status = 0 ]; then rm -rf "$work"; echo OK; fi
 exit $status
