@@ -9,10 +9,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 version=${1:?usage: make-msi.sh VERSION PUBLISHER STAGE_DIR OUT.msi} publisher=$2 stage=$3 out=$(realpath -m "$4")
 [[ $version =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] || { echo "make-msi.sh: version '$version' is not N.N.N" >&2; exit 2; }
 [ -d "$stage" ] || { echo "make-msi.sh: no staging folder $stage" >&2; exit 2; }
-for tool in wixl msibuild; do
-  command -v "$tool" >/dev/null || { echo "make-msi.sh: $tool is missing: run scripts/setup-debian.sh" >&2; exit 1; }
-done
 windres=${WINDRES:-x86_64-w64-mingw32-windres}
+for tool in wixl msibuild "$windres"; do
+  command -v "$tool" >/dev/null || { echo "make-msi.sh: $tool is missing: run scripts/setup-debian.sh --release" >&2; exit 1; }
+done
 
 # Never change: it ties every version of Rimtone together for upgrades.
 upgrade_code=EB6BE5D0-6EE9-4AE9-829F-812A1393E79E
@@ -47,11 +47,22 @@ emit_folder() {
       files+="$indent</Component>"$'\n'
       refs+="      <ComponentRef Id=\"$(element_id comp "$path")\"/>"$'\n'
       # wixl leaves the File table's version empty; without one Windows treats a DLL as
-      # unversioned and would keep an older versioned copy found in the folder.
+      # unversioned and would keep an older versioned copy found in the folder. So a DLL without a
+      # readable version stops the package; a program without any resources goes in unversioned.
       if [[ $name =~ \.([dD][lL][lL]|[eE][xX][eE])$ ]]; then
         local fixed
-        fixed=$({ "$windres" -i "$entry" -O rc 2>/dev/null || true; } | sed -n 's/^ *FILEVERSION *//p' | tr -d ' ')
-        if [ -n "$fixed" ]; then versions+=("$id=${fixed//,/.}"); fi
+        if ! "$windres" -i "$entry" -O rc >"$work/resources.rc" 2>"$work/windres.log"; then
+          if [[ $name =~ \.[eE][xX][eE]$ ]] && grep -q 'no resource section' "$work/windres.log"; then
+            continue
+          fi
+          cat "$work/windres.log" >&2
+          echo "make-msi.sh: $windres cannot read the version resource of $path (output above)" >&2
+          exit 1
+        fi
+        fixed=$(sed -n 's/^ *FILEVERSION *//p' "$work/resources.rc" | tr -d ' ')
+        [[ $fixed =~ ^[0-9]+,[0-9]+,[0-9]+,[0-9]+$ ]] ||
+          { echo "make-msi.sh: $path has no version resource (FILEVERSION) to give the MSI" >&2; exit 1; }
+        versions+=("$id=${fixed//,/.}")
       fi
     fi
   done < <(find "$stage/$rel" -mindepth 1 -maxdepth 1 -print0 | sort -z)
@@ -72,6 +83,7 @@ printf '%s\n' "$wxs" >"$work/Rimtone.wxs"
 # wixl finds a file only by a path relative to the folder it runs in.
 (cd "$stage" && wixl -a x64 -o "$work/Rimtone.msi" "$work/Rimtone.wxs")
 for entry in "${versions[@]}"; do
-  msibuild "$work/Rimtone.msi" -q "UPDATE \`File\` SET \`Version\` = '${entry#*=}', \`Language\` = '1033' WHERE \`File\` = '${entry%%=*}'"
+  msibuild "$work/Rimtone.msi" -q "UPDATE \`File\` SET \`Version\` = '${entry#*=}', \`Language\` = '1033' WHERE \`File\` = '${entry%%=*}'" ||
+    { echo "make-msi.sh: msibuild cannot give ${entry%%=*} its version ${entry#*=}" >&2; exit 1; }
 done
 mv "$work/Rimtone.msi" "$out"

@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build and the tests need, when any is missing.
+# Installs the Debian packages that the build and the tests need, when any is missing; with
+# --release also those that make, sign and check a release (scripts/release.sh, the release tests).
 # Run as root on a fresh machine; as another user it prints the command to run instead.
+# usage: scripts/setup-debian.sh [--release]
 set -euo pipefail
 
 packages=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-          wine wine64 xvfb fonts-nanum fonts-wine googletest
-          wixl msitools zip unzip)
+          wine wine64 xvfb fonts-nanum fonts-wine googletest)
+release_packages=(wixl msitools zip unzip osslsigncode openssl)
+case ${1:-} in
+  --release) packages+=("${release_packages[@]}") ;;
+  "") ;;
+  *) echo "usage: scripts/setup-debian.sh [--release]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

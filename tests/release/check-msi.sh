@@ -9,6 +9,8 @@
 #            an older package is refused, and uninstall
 # usage: check-msi.sh SCENARIO WORK_DIR SOURCE_DIR MSI STAGE_DIR PROBE VERSION PUBLISHER WINDRES
 set -uo pipefail
+source "$(dirname "$0")/need-tools.sh"
+need_tools msiinfo wixl msibuild
 [ $# = 9 ] || { echo "usage: check-msi.sh SCENARIO WORK_DIR SOURCE_DIR MSI STAGE_DIR PROBE VERSION PUBLISHER WINDRES" >&2; exit 2; }
 scenario=$1 work=$(realpath -m "$2")/msi-$1 source_dir=$3 msi=$4 stage=$5 probe=$6 version=$7 publisher=$8 windres=$9
 status=0

@@ -5,6 +5,8 @@
 # HKEY_CURRENT_USER.
 # usage: check-package.sh RELEASE_DIR STAGE_DIR VERSION PUBLISHER
 set -uo pipefail
+source "$(dirname "$0")/need-tools.sh"
+need_tools msiinfo unzip sha256sum
 release=$1 stage=$2 version=$3 publisher=$4
 name=Rimtone-$version-x64 msi=$1/Rimtone-$version-x64.msi zip=$1/Rimtone-$version-x64.zip
 status=0
@@ -29,10 +31,21 @@ done <<<"$shipped"
 
 # INSTALL.txt lists the package's files, two spaces in, after "This package holds:"; a name ending
 # in a backslash stands for every file in that folder.
-text=$(unzip -p "$zip" "$name/INSTALL.txt" | tr -d '\r')
+# It is UTF-8 with a byte-order mark and Windows line ends, so that Notepad shows its Korean half
+# in any code page, and the Korean list names the same files as the English one.
+install_text=$(mktemp)
+trap 'rm -f "$install_text"' EXIT
+unzip -p "$zip" "$name/INSTALL.txt" >"$install_text" 2>/dev/null
+[ "$(head -c 3 "$install_text" | od -An -t x1 | tr -d ' ')" = efbbbf ] ||
+  fail "INSTALL.txt does not start with a UTF-8 byte-order mark"
+iconv -f UTF-8 -t UTF-8 "$install_text" >/dev/null 2>&1 || fail "INSTALL.txt is not valid UTF-8"
+grep -qv $'\r$' "$install_text" && fail "INSTALL.txt has lines without a Windows line end"
+text=$(tr -d '\r' <"$install_text" | sed '1s/^\xEF\xBB\xBF//')
 grep -q '@' <<<"$text" && fail "INSTALL.txt has an unfilled @NAME@"
-grep -q "^Rimtone $version " <<<"$text" || fail "INSTALL.txt does not open with Rimtone $version"
-named=$(awk '/^This package holds:/ { on = 1; next } on && /^$/ { exit } on && /^  [^ ]/ { print $1 }' <<<"$text")
+[ "$(head -1 <<<"$text" | cut -d' ' -f1-2)" = "Rimtone $version" ] || fail "INSTALL.txt does not open with Rimtone $version"
+listed() { awk -v head="$1" 'index($0, head) == 1 { on = 1; next } on && /^$/ { exit } on && /^  [^ ]/ { print $1 }' <<<"$text"; }
+named=$(listed "This package holds:")
+[ "$(listed "이 패키지의 파일:")" = "$named" ] || fail "the Korean text of INSTALL.txt does not list the files the English one lists"
 [ -n "$named" ] || fail "INSTALL.txt lists no files after \"This package holds:\""
 while IFS= read -r rel; do
   covered=no
