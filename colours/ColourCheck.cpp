@@ -123,7 +123,8 @@ Suggestion SuggestSlotNames(const CheckOptions& options)
     Suggestion suggestion;
     unsigned candidates = 0;
     for (int index = 0; index < MainColorCount; ++index) {
-        if (ContrastAgainst(ResolvePaletteName(MainColorOfRow(index + 1).name).rgb, options.whiteBackground) >= options.minContrast) {
+        const Rgb8 colour = ResolvePaletteName(MainColorOfRow(index + 1).name).rgb;
+        if (ContrastAgainst(colour, options.whiteBackground) >= options.minContrast) {
             candidates |= 1u << index;
             ++suggestion.candidates;
         }

@@ -105,8 +105,8 @@ bool ReadColourFile(const std::wstring& path, SlotNames& names, std::wstring& er
     }
     RegFileError error;
     if (!ParseColourRegFile(bytes, names, error)) {
-        err += OneLine(path) + (error.line > 0 ? L":" + std::to_wstring(error.line) : std::wstring()) + L": " + error.message +
-               L"\n";
+        err += OneLine(path) + (error.line > 0 ? L":" + std::to_wstring(error.line) : std::wstring()) + L": " +
+               error.message + L"\n";
         return false;
     }
     return true;

@@ -155,7 +155,8 @@ void PrintCounts(const PassCounts& counts)
 {
     WriteOut(L"\nSub-holes recoloured per category:\n");
     for (int c = 0; c < HoleCategoryCount; ++c)
-        WriteOut(Printf(L"  %-12s %d\n", CategoryHeading(static_cast<HoleCategory>(c)).c_str(), counts.perCategory[c]));
+        WriteOut(Printf(L"  %-12s %d\n", CategoryHeading(static_cast<HoleCategory>(c)).c_str(),
+                        counts.perCategory[c]));
     WriteOut(Printf(L"Holes recoloured: %d, not processed: %d; entities without a hole id: %d\n",
                     counts.holesRecoloured, counts.holesNotProcessed, counts.entitiesWithoutHoleId));
 }

@@ -6,6 +6,7 @@
 // CategoryColorValues and its controls in the dialog template.
 #include <CategoryColors.h>
 
+// The settings dialog's control ids: a category's swatches are listed in its row.
 #include "../ui/resource.h"
 
 #include <cstdint>
@@ -72,7 +73,8 @@ inline constexpr HoleCategoryFacts HoleCategories[HoleCategoryCount] = {
     { HoleCategory::WC,           { 801, 899 },   L"WC",           { SlotWC, IDC_SWATCH_WC } },
     { HoleCategory::Milling,      { 901, 999 },   L"milling",      { SlotMilling, IDC_SWATCH_MILLING } },
     { HoleCategory::Slot,         { 1001, 1099 }, L"slot",         { SlotSlot, IDC_SWATCH_SLOT } },
-    { HoleCategory::Undetermined, EveryOtherIdentifier, L"undetermined", { SlotUndetermined, IDC_SWATCH_UNDETERMINED } },
+    { HoleCategory::Undetermined, EveryOtherIdentifier, L"undetermined",
+                                                                   { SlotUndetermined, IDC_SWATCH_UNDETERMINED } },
 };
 
 constexpr const HoleCategoryFacts& FactsOf(HoleCategory category)
