@@ -1,27 +1,9 @@
 #include "BinaryFile.h"
 
-#include <windows.h>
+#include <ConsoleText.h>
+#include <FileHandle.h>
 
 namespace {
-
-class FileHandle
-{
-public:
-    explicit FileHandle(HANDLE handle) : m_handle(handle) {}
-    ~FileHandle()
-    {
-        if (m_handle != INVALID_HANDLE_VALUE)
-            ::CloseHandle(m_handle);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    HANDLE Get() const { return m_handle; }
-    bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE m_handle;
-};
 
 std::wstring SystemMessage(DWORD code)
 {
@@ -45,13 +27,13 @@ bool ReadWholeFile(const std::wstring& path, size_t maxBytes, std::vector<unsign
     FileHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen()) {
-        problem = L"cannot open " + path + L": " + SystemMessage(::GetLastError());
+        problem = L"cannot open " + OneLine(path) + L": " + SystemMessage(::GetLastError());
         return false;
     }
     LARGE_INTEGER size = {};
     if (!::GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
         static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
-        problem = path + L" is not a colour file: it is larger than " + std::to_wstring(maxBytes) + L" bytes";
+        problem = OneLine(path) + L" is not a colour file: it is larger than " + std::to_wstring(maxBytes) + L" bytes";
         return false;
     }
     bytes.resize(static_cast<size_t>(size.QuadPart));
@@ -59,7 +41,7 @@ bool ReadWholeFile(const std::wstring& path, size_t maxBytes, std::vector<unsign
     if (!bytes.empty() &&
         (!::ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
          read != bytes.size())) {
-        problem = L"cannot read " + path + L": " + SystemMessage(::GetLastError());
+        problem = L"cannot read " + OneLine(path) + L": " + SystemMessage(::GetLastError());
         return false;
     }
     return true;
@@ -70,13 +52,13 @@ bool WriteWholeFile(const std::wstring& path, const std::vector<unsigned char>& 
     FileHandle file(
         ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen()) {
-        problem = L"cannot create " + path + L": " + SystemMessage(::GetLastError());
+        problem = L"cannot create " + OneLine(path) + L": " + SystemMessage(::GetLastError());
         return false;
     }
     DWORD written = 0;
     if (!::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
         written != bytes.size()) {
-        problem = L"cannot write " + path + L": " + SystemMessage(::GetLastError());
+        problem = L"cannot write " + OneLine(path) + L": " + SystemMessage(::GetLastError());
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #include "ColourCheck.h"
 
+#include <PaletteTable.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -105,12 +107,12 @@ double SmallestDifference(const SlotColours& colours)
 Suggestion SuggestSlotNames(const CheckOptions& options)
 {
     // The difference of two palette colours is the smallest over the four visions.
-    std::array<std::array<Lab, VisionCount>, MainColourCount> seen;
-    for (int row = 1; row <= MainColourCount; ++row)
-        seen[row - 1] = SeenUnderEveryVision(PaletteColour(row).rgb);
-    double distance[MainColourCount][MainColourCount] = {};
-    for (int i = 0; i < MainColourCount; ++i) {
-        for (int j = 0; j < MainColourCount; ++j) {
+    std::array<std::array<Lab, VisionCount>, MainColorCount> seen;
+    for (int row = 1; row <= MainColorCount; ++row)
+        seen[row - 1] = SeenUnderEveryVision(ResolvePaletteName(MainColorOfRow(row).name).rgb);
+    double distance[MainColorCount][MainColorCount] = {};
+    for (int i = 0; i < MainColorCount; ++i) {
+        for (int j = 0; j < MainColorCount; ++j) {
             double smallest = 1e9;
             for (int vision = 0; vision < VisionCount; ++vision)
                 smallest = std::min(smallest, DeltaE2000(seen[i][vision], seen[j][vision]));
@@ -120,31 +122,32 @@ Suggestion SuggestSlotNames(const CheckOptions& options)
 
     Suggestion suggestion;
     unsigned candidates = 0;
-    for (int index = 0; index < MainColourCount; ++index) {
-        if (ContrastAgainst(PaletteColour(index + 1).rgb, options.whiteBackground) >= options.minContrast) {
+    for (int index = 0; index < MainColorCount; ++index) {
+        const Rgb8 colour = ResolvePaletteName(MainColorOfRow(index + 1).name).rgb;
+        if (ContrastAgainst(colour, options.whiteBackground) >= options.minContrast) {
             candidates |= 1u << index;
             ++suggestion.candidates;
         }
     }
     suggestion.keepsContrast = suggestion.candidates >= CategorySlotCount;
     if (!suggestion.keepsContrast) {
-        candidates = (1u << MainColourCount) - 1;
-        suggestion.candidates = MainColourCount;
+        candidates = (1u << MainColorCount) - 1;
+        suggestion.candidates = MainColorCount;
     }
 
     // Every choice of 12 of the candidates, the best by its sorted pair differences compared from
     // the smallest up (the smallest first, then the next, ...); the first such choice wins ties.
     unsigned bestMask = 0;
     std::vector<double> bestDistances;
-    for (unsigned mask = 0; mask < (1u << MainColourCount); ++mask) {
+    for (unsigned mask = 0; mask < (1u << MainColorCount); ++mask) {
         int count = 0;
         for (unsigned bits = mask; bits; bits &= bits - 1)
             ++count;
         if (count != CategorySlotCount || (mask & ~candidates) != 0)
             continue;
         std::vector<double> distances;
-        for (int i = 0; i < MainColourCount; ++i)
-            for (int j = i + 1; j < MainColourCount; ++j)
+        for (int i = 0; i < MainColorCount; ++i)
+            for (int j = i + 1; j < MainColorCount; ++j)
                 if ((mask >> i & 1u) && (mask >> j & 1u))
                     distances.push_back(distance[i][j]);
         std::sort(distances.begin(), distances.end());
@@ -156,7 +159,7 @@ Suggestion SuggestSlotNames(const CheckOptions& options)
 
     // Slots keep their default colour where it was chosen (the first slot of a shared default),
     // the others take the unused chosen colour closest to their default.
-    std::vector<bool> used(MainColourCount, false);
+    std::vector<bool> used(MainColorCount, false);
     SlotNames& names = suggestion.names;
     std::array<int, CategorySlotCount> defaultIndex;
     for (int slot = 0; slot < CategorySlotCount; ++slot) {
@@ -164,7 +167,7 @@ Suggestion SuggestSlotNames(const CheckOptions& options)
         const int index = defaultIndex[slot];
         if ((bestMask >> index & 1u) && !used[index]) {
             used[index] = true;
-            names[slot] = PaletteColour(index + 1).name;
+            names[slot] = ResolvePaletteName(MainColorOfRow(index + 1).name).name;
         }
     }
     for (int slot = 0; slot < CategorySlotCount; ++slot) {
@@ -172,7 +175,7 @@ Suggestion SuggestSlotNames(const CheckOptions& options)
             continue;
         int nearest = -1;
         double nearestDistance = 0;
-        for (int index = 0; index < MainColourCount; ++index) {
+        for (int index = 0; index < MainColorCount; ++index) {
             if (!(bestMask >> index & 1u) || used[index])
                 continue;
             const double difference = Rounded(DeltaE2000(seen[index][0], seen[defaultIndex[slot]][0]));
@@ -182,7 +185,7 @@ Suggestion SuggestSlotNames(const CheckOptions& options)
             }
         }
         used[nearest] = true;
-        names[slot] = PaletteColour(nearest + 1).name;
+        names[slot] = ResolvePaletteName(MainColorOfRow(nearest + 1).name).name;
     }
     return suggestion;
 }

@@ -1,6 +1,6 @@
 #include "ColourReport.h"
 
-#include "ConsoleText.h"
+#include <ConsoleText.h>
 
 namespace {
 

@@ -3,6 +3,8 @@
 #include "BinaryFile.h"
 #include "ColourReport.h"
 
+#include <ConsoleText.h>
+
 #include <algorithm>
 #include <cwchar>
 
@@ -53,11 +55,11 @@ bool SplitArguments(const std::vector<std::wstring>& args, const std::vector<std
         const bool isFlag = std::find(flags.begin(), flags.end(), word) != flags.end();
         const bool takesValue = std::find(withValue.begin(), withValue.end(), word) != withValue.end();
         if (!isFlag && !takesValue) {
-            err += L"RimtoneColours " + args[0] + L": unknown option " + word + L"\n";
+            err += L"RimtoneColours " + args[0] + L": unknown option " + OneLine(word) + L"\n";
             return false;
         }
         if (takesValue && i + 1 >= args.size()) {
-            err += L"RimtoneColours " + args[0] + L": " + word + L" needs a value\n";
+            err += L"RimtoneColours " + args[0] + L": " + OneLine(word) + L" needs a value\n";
             return false;
         }
         parsed.options.emplace_back(word, takesValue ? args[++i] : std::wstring());
@@ -78,7 +80,7 @@ bool ExpectFiles(const std::wstring& command, const Arguments& parsed, size_t le
     if (parsed.positional.size() < least || parsed.positional.size() > most) {
         err += L"RimtoneColours " + command + L": " +
                (parsed.positional.size() < least ? L"a file name is missing" : L"too many arguments: " +
-                                                                                   parsed.positional.back()) +
+                                                                                   OneLine(parsed.positional.back())) +
                L" (see RimtoneColours --help)\n";
         return false;
     }
@@ -103,8 +105,8 @@ bool ReadColourFile(const std::wstring& path, SlotNames& names, std::wstring& er
     }
     RegFileError error;
     if (!ParseColourRegFile(bytes, names, error)) {
-        err += path + (error.line > 0 ? L":" + std::to_wstring(error.line) : std::wstring()) + L": " + error.message +
-               L"\n";
+        err += OneLine(path) + (error.line > 0 ? L":" + std::to_wstring(error.line) : std::wstring()) + L": " +
+               error.message + L"\n";
         return false;
     }
     return true;
@@ -147,7 +149,7 @@ int Export(const std::vector<std::wstring>& args, std::wstring& out, std::wstrin
     }
     if (!WriteColourFile(parsed.positional[0], UsedNames(slots), err))
         return ExitBadInput;
-    out += L"exported the 12 colours to " + parsed.positional[0] + L"\n";
+    out += L"exported the 12 colours to " + OneLine(parsed.positional[0]) + L"\n";
     return ExitOk;
 }
 
@@ -219,7 +221,7 @@ bool ColoursToJudge(const Arguments& parsed, SlotColours& colours, std::wstring&
                 ++missing;
             }
         }
-        notes += L"Colours of " + parsed.positional[0];
+        notes += L"Colours of " + OneLine(parsed.positional[0]);
         if (missing)
             notes += L" (" + std::to_wstring(missing) + L" values it does not set at their defaults)";
         notes += L".\n";
@@ -259,7 +261,7 @@ int Check(const std::vector<std::wstring>& args, std::wstring& out, std::wstring
             good = ParseNumber(value, 1, 21, options.minContrast);
         }
         if (!good) {
-            err += L"RimtoneColours check: bad value for " + name + L": " + value +
+            err += L"RimtoneColours check: bad value for " + name + L": " + OneLine(value) +
                    L" (--background black|white, --threshold 0.01 to 100, --contrast 1 to 21)\n";
             return ExitBadInput;
         }
@@ -297,7 +299,7 @@ int Suggest(const std::vector<std::wstring>& args, std::wstring& out, std::wstri
         } else if (value == L"black" || value == L"white") {
             options.whiteBackground = value == L"white";
         } else {
-            err += L"RimtoneColours suggest: bad value for --background: " + value + L" (black or white)\n";
+            err += L"RimtoneColours suggest: bad value for --background: " + OneLine(value) + L" (black or white)\n";
             return ExitBadInput;
         }
     }
@@ -318,7 +320,7 @@ int Suggest(const std::vector<std::wstring>& args, std::wstring& out, std::wstri
     for (const std::wstring& file : files) {
         if (!WriteColourFile(file, suggestion.names, err))
             return ExitBadInput;
-        out += L"written to " + file + L"\n";
+        out += L"written to " + OneLine(file) + L"\n";
     }
     return ExitOk;
 }
@@ -365,6 +367,6 @@ int RunColoursTool(const std::vector<std::wstring>& args, std::wstring& out, std
         if (command == name)
             return run(args, out, err);
     }
-    err += L"RimtoneColours: unknown command " + command + L" (see RimtoneColours --help)\n";
+    err += L"RimtoneColours: unknown command " + OneLine(command) + L" (see RimtoneColours --help)\n";
     return ExitBadInput;
 }

@@ -1,9 +1,10 @@
 #include "RegFile.h"
 
-#include "ConsoleText.h"
 #include "ModuleName.h"
 #include "PaletteTable.h"
 #include "RegistryString.h"
+
+#include <ConsoleText.h>
 
 #include <windows.h>
 
@@ -134,7 +135,7 @@ int FindSlot(const std::wstring& valueName)
 }
 
 // Checks one value line and stores its palette name; false with the reason otherwise.
-bool ReadValueLine(const std::wstring& line, const PaletteTable& palette, SlotNames& names,
+bool ReadValueLine(const std::wstring& line, SlotNames& names,
                    std::vector<int>& setOnLine, int lineNumber, std::wstring& problem)
 {
     if (line[0] == L'@') {
@@ -186,8 +187,8 @@ bool ReadValueLine(const std::wstring& line, const PaletteTable& palette, SlotNa
         problem = L"unexpected text after the value's closing quote";
         return false;
     }
-    const int row = palette.FindByName(colourName.c_str());
-    if (row == 0) {
+    const FoundColor colour = FindMainColor(colourName.c_str());
+    if (colour.row == 0) {
         problem = L"\"" + OneLine(colourName, 40) + L"\" for " + valueName +
                   L" is not a palette colour (MAINCOLOR01 to MAINCOLOR16)";
         return false;
@@ -198,7 +199,7 @@ bool ReadValueLine(const std::wstring& line, const PaletteTable& palette, SlotNa
         return false;
     }
     setOnLine[slot] = lineNumber;
-    names[slot] = palette.m_aEntries[row].m_strName;
+    names[slot] = colour.entry.m_strName;
     return true;
 }
 
@@ -233,8 +234,6 @@ bool ParseColourRegFile(const std::vector<unsigned char>& bytes, SlotNames& name
         return false;
     }
 
-    PaletteTable palette;
-    palette.BuildMainColors();
     SlotNames found;
     std::vector<int> setOnLine(CategorySlotCount, 0);
     bool inSettingsKey = false;
@@ -261,7 +260,7 @@ bool ParseColourRegFile(const std::vector<unsigned char>& bytes, SlotNames& name
         } else if (line[0] == L'"' || line[0] == L'@') {
             if (!inSettingsKey)
                 problem = L"a value before the key line [" + SettingsRegKeyName() + L"]";
-            else if (ReadValueLine(line, palette, found, setOnLine, lineNumber, problem))
+            else if (ReadValueLine(line, found, setOnLine, lineNumber, problem))
                 ++valueCount;
         } else {
             problem = L"neither a key nor a value line";

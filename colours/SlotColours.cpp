@@ -1,40 +1,21 @@
 #include "SlotColours.h"
 
-#include "PaletteTable.h"
-
-namespace {
-
-const wchar_t* const kCategoryLabels[CategorySlotCount] = {
-    L"undetermined", L"drill", L"boring", L"reamer", L"tap", L"tap (2nd)",
-    L"counterbore", L"JG", L"JB", L"WC", L"milling", L"slot",
-};
-
-SlotColour FromRow(const PaletteTable& palette, int row)
-{
-    const PaletteEntry& entry = palette.m_aEntries[row];
-    return { entry.m_strName, entry.m_nNumber, { entry.m_nRed & 0xFF, entry.m_nGreen & 0xFF, entry.m_nBlue & 0xFF },
-             row != 0 };
-}
-
-} // namespace
+#include <HoleCategory.h>
 
 SlotColour ResolvePaletteName(const CString& name)
 {
-    PaletteTable palette;
-    palette.BuildMainColors();
-    return FromRow(palette, palette.FindByName(name));
+    const FoundColor found = FindMainColor(name);
+    const PaletteEntry& entry = found.entry;
+    return { entry.m_strName, entry.m_nNumber, { entry.m_nRed & 0xFF, entry.m_nGreen & 0xFF, entry.m_nBlue & 0xFF },
+             found.row != 0 };
 }
 
-SlotColour PaletteColour(int row)
+std::wstring SlotCategoryLabel(int slot)
 {
-    PaletteTable palette;
-    palette.BuildMainColors();
-    return FromRow(palette, row >= 1 && row <= palette.m_nCount ? row : 0);
-}
-
-const wchar_t* SlotCategoryLabel(int slot)
-{
-    return slot >= 0 && slot < CategorySlotCount ? kCategoryLabels[slot] : L"";
+    if (slot < 0 || slot >= CategorySlotCount)
+        return std::wstring();
+    const SlotUse& use = UseOfSlot(slot);
+    return std::wstring(FactsOf(use.category).name) + (use.second ? L" (2nd)" : L"");
 }
 
 SlotNames DefaultSlotNames()

@@ -4,6 +4,10 @@
 #include "ColourScience.h"
 #include "RegFile.h"
 
+#include <PaletteTable.h>
+
+#include <string>
+
 // A palette colour as a load resolves a name: a name outside the palette is row 0 (colour 0, white).
 struct SlotColour
 {
@@ -13,13 +17,11 @@ struct SlotColour
     bool inPalette = false;
 };
 
+// The colour a load makes of the name, as FindMainColor finds it.
 SlotColour ResolvePaletteName(const CString& name);
-// The palette colour of row 1..16.
-SlotColour PaletteColour(int row);
-constexpr int MainColourCount = 16;
 
-// "undetermined", "drill", ... "slot": what each slot colours.
-const wchar_t* SlotCategoryLabel(int slot);
+// "undetermined", "drill", ... "tap", "tap (2nd)", ... "slot": what each slot colours.
+std::wstring SlotCategoryLabel(int slot);
 
 // The 12 default names, in slot order.
 SlotNames DefaultSlotNames();

@@ -1,6 +1,7 @@
 // RimtoneColours.exe: the console front of the colour tool.
 #include "ColoursTool.h"
-#include "ConsoleText.h"
+
+#include <ConsoleText.h>
 
 int wmain(int argc, wchar_t* argv[])
 {
@@ -13,7 +14,7 @@ int wmain(int argc, wchar_t* argv[])
     } catch (const std::exception&) {
         err += L"RimtoneColours: out of memory or an internal error; nothing more was done\n";
     }
-    WriteConsoleText(STD_OUTPUT_HANDLE, out);
-    WriteConsoleText(STD_ERROR_HANDLE, err);
+    WriteOut(out);
+    WriteError(err);
     return code;
 }

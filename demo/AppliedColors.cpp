@@ -7,8 +7,6 @@
 
 namespace {
 
-// One identifier of each category, in the order of HoleCategory.
-const int32_t kProbeIdentifiers[HoleCategoryCount] = { 101, 201, 301, 401, 501, 601, 701, 801, 901, 1001, 0 };
 // PickItem words that no entity of a drawing uses (those start at 0x1001).
 const int32_t kProbeWord0 = 0;
 const int32_t kProbeWord1 = 0;
@@ -24,7 +22,7 @@ bool ReadAppliedColors(int (&colors)[CategorySlotCount])
         --holeId;
     SubHoleRecord subHoles[HoleCategoryCount] = {};
     for (int c = 0; c < HoleCategoryCount; ++c) {
-        subHoles[c].identifier = kProbeIdentifiers[c];
+        subHoles[c].identifier = ExampleIdOf(static_cast<HoleCategory>(c));
         subHoles[c].color = kUnwritten;
         subHoles[c].color2 = kUnwritten;
     }
@@ -37,8 +35,10 @@ bool ReadAppliedColors(int (&colors)[CategorySlotCount])
     if (PavStubGetHoleAmendCount(holeId) != 1 ||
         PavStubGetHole(holeId, nullptr, subHoles, HoleCategoryCount) != HoleCategoryCount)
         return false;
-    for (int c = 0; c < HoleCategoryCount; ++c)
-        colors[ColorSlotOf(static_cast<HoleCategory>(c))] = subHoles[c].color;
-    colors[SlotTapSecond] = subHoles[static_cast<int>(HoleCategory::Tap)].color2;
+    for (int slot = 0; slot < CategorySlotCount; ++slot) {
+        const SlotUse& use = UseOfSlot(slot);
+        const SubHoleRecord& probe = subHoles[static_cast<int>(use.category)];
+        colors[slot] = use.second ? probe.color2 : probe.color;
+    }
     return true;
 }

@@ -1,10 +1,10 @@
 #include "DemoHost.h"
 
 #include "AppliedColors.h"
-#include "ConsoleText.h"
 #include "DialogWatch.h"
 
 #include <CategoryColors.h>
+#include <ConsoleText.h>
 #include <HoleCategory.h>
 #include <ModuleName.h>
 #include <PaletteTable.h>
@@ -27,9 +27,14 @@ struct ModuleFree
 };
 using LoadedModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleFree>;
 
-const wchar_t* const kCategoryNames[HoleCategoryCount] = {
-    L"Drill", L"Boring", L"Reamer", L"Tap", L"Counterbore", L"JG", L"JB", L"WC", L"Milling", L"Slot", L"Undetermined",
-};
+// A category's name as the tables head their rows with it: "Drill", "JG".
+std::wstring CategoryHeading(HoleCategory category)
+{
+    std::wstring name = FactsOf(category).name;
+    if (!name.empty() && name[0] >= L'a' && name[0] <= L'z')
+        name[0] = static_cast<wchar_t>(name[0] - L'a' + L'A');
+    return name;
+}
 
 std::wstring Printf(const wchar_t* format, ...)
 {
@@ -100,7 +105,9 @@ std::wstring PluginLocation(HMODULE plugin)
 
 struct PassCounts
 {
-    int perCategory[HoleCategoryCount] = {};  // sub-holes of the holes the pass recoloured
+    // Sub-holes the pass recoloured: those of the holes it amended whose record came with the
+    // sub-hole array; a record without one has its sub-holes left as they were.
+    int perCategory[HoleCategoryCount] = {};
     int holesRecoloured = 0;
     int holesNotProcessed = 0;
     int entitiesWithoutHoleId = 0;
@@ -133,9 +140,10 @@ void PrintHoles(const DemoDrawing& drawing, PassCounts& counts)
         for (size_t i = 0; i < entity.subHoles.size(); ++i) {
             const DemoSubHole& before = entity.subHoles[i];
             const HoleCategory category = ClassifyHoleId(before.identifier);
-            ++counts.perCategory[static_cast<int>(category)];
+            if (!entity.nullSubHoles)
+                ++counts.perCategory[static_cast<int>(category)];
             std::wstring line = Printf(L"%5d %4d %11d  %-12s  ", entity.holeId, static_cast<int>(i), before.identifier,
-                                       kCategoryNames[static_cast<int>(category)]);
+                                       CategoryHeading(category).c_str());
             line += ColorText(before.color) + L" -> " + ColorText(now[i].color);
             line += Printf(L"    %s -> %s", ColorText(before.color2).c_str(), ColorText(now[i].color2).c_str());
             WriteOut(line + L"\n");
@@ -147,7 +155,8 @@ void PrintCounts(const PassCounts& counts)
 {
     WriteOut(L"\nSub-holes recoloured per category:\n");
     for (int c = 0; c < HoleCategoryCount; ++c)
-        WriteOut(Printf(L"  %-12s %d\n", kCategoryNames[c], counts.perCategory[c]));
+        WriteOut(Printf(L"  %-12s %d\n", CategoryHeading(static_cast<HoleCategory>(c)).c_str(),
+                        counts.perCategory[c]));
     WriteOut(Printf(L"Holes recoloured: %d, not processed: %d; entities without a hole id: %d\n",
                     counts.holesRecoloured, counts.holesNotProcessed, counts.entitiesWithoutHoleId));
 }
@@ -181,8 +190,6 @@ void PrintStoredSettings()
     const CString keyPath = MakeSettingsKeyPath(ModuleName);
     WriteOut(Printf(L"\nStored colour settings (what the next start of the command loads), HKEY_CURRENT_USER\\%s:\n",
                     static_cast<LPCWSTR>(keyPath)));
-    PaletteTable palette;
-    palette.BuildMainColors();
     for (const CategoryColorValue& value : CategoryColorValues) {
         CString name;
         if (ReadRegistryString(keyPath, value.valueName, name) != 0) {
@@ -190,9 +197,9 @@ void PrintStoredSettings()
                             value.defaultColorName));
             continue;
         }
-        const int number = palette.m_aEntries[palette.FindByName(name)].m_nNumber;
+        const int number = FindMainColor(name).entry.m_nNumber;
         WriteOut(Printf(L"  %-11s %-12s -> colour %d\n", value.valueName,
-                        Printable(static_cast<LPCWSTR>(name)).c_str(), number));
+                        OneLine(static_cast<LPCWSTR>(name)).c_str(), number));
     }
 }
 

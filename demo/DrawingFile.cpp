@@ -1,6 +1,6 @@
 #include "DrawingFile.h"
 
-#include "TextEscapes.h"
+#include <ConsoleText.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -13,10 +13,11 @@ constexpr long long kInt32Max = 2147483647LL;
 constexpr size_t kQuotedCharacters = 24;
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
 
-std::string Escape(const char* format, unsigned value)
+// A byte that is not part of a UTF-8 character, as a message shows it.
+std::string ByteEscape(unsigned char byte)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, format, value);
+    char text[8];
+    std::snprintf(text, sizeof text, "\\x%02X", static_cast<unsigned>(byte));
     return text;
 }
 
@@ -59,7 +60,7 @@ std::string CheckCharacter(unsigned char c)
     if (c == '\r')
         return "a carriage return that does not end the line";
     if ((c < 0x20 && c != '\t') || c == 0x7F)
-        return "control character " + Escape("\\x%02X", c);
+        return "control character " + EscapeOf(c);
     return std::string();
 }
 
@@ -73,9 +74,9 @@ std::string QuoteToken(const std::string& token)
         uint32_t codePoint = 0;
         const size_t length = DecodeUtf8(token, at, codePoint);
         if (length == 0)
-            shown += Escape("\\x%02X", static_cast<unsigned char>(token[at]));
+            shown += ByteEscape(static_cast<unsigned char>(token[at]));
         else if (IsInvisibleCharacter(codePoint))
-            shown += Escape(codePoint < 0x80 ? "\\x%02X" : "\\u%04X", codePoint);
+            shown += EscapeOf(codePoint);
         else
             shown.append(token, at, length);
         at += length == 0 ? 1 : length;

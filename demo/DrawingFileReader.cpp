@@ -1,31 +1,13 @@
 #include "DrawingFileReader.h"
 
-#include "TextEscapes.h"
-
-#include <windows.h>
+#include <ConsoleText.h>
+#include <FileHandle.h>
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
 namespace {
-
-class FileHandle
-{
-public:
-    explicit FileHandle(HANDLE handle) : m_handle(handle) {}
-    ~FileHandle()
-    {
-        if (m_handle != INVALID_HANDLE_VALUE)
-            ::CloseHandle(m_handle);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    HANDLE Get() const { return m_handle; }
-
-private:
-    HANDLE m_handle;
-};
 
 std::string Reason(DWORD error)
 {
@@ -177,7 +159,7 @@ bool LoadDrawingFile(const std::wstring& path, DemoDrawing& drawing, std::string
     }
     const FileHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                         OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (file.Get() == INVALID_HANDLE_VALUE) {
+    if (!file.IsOpen()) {
         error = "cannot open the drawing file: " + Reason(::GetLastError());
         return false;
     }

@@ -1,10 +1,9 @@
 // Demo host: runs the plug-in's command on the built-in sample drawing or on a drawing file.
-#include "ConsoleText.h"
 #include "DemoHost.h"
 #include "DrawingFileReader.h"
 #include "SampleDrawing.h"
 
-#include <windows.h>
+#include <ConsoleText.h>
 
 #include <string>
 
@@ -35,7 +34,7 @@ int wmain(int argc, wchar_t** argv)
             FlushOut();
             return DemoDone;
         } else if (arg.size() > 1 && arg[0] == L'-') {
-            WriteError(L"error: unknown option " + Printable(arg) + L" (RimtoneDemo --help shows the usage)\n");
+            WriteError(L"error: unknown option " + OneLine(arg) + L" (RimtoneDemo --help shows the usage)\n");
             return DemoBadInput;
         } else if (path.empty()) {
             path = arg;
@@ -50,7 +49,7 @@ int wmain(int argc, wchar_t** argv)
     const bool parsed = path.empty() ? ParseDrawing(SampleDrawingText, drawing, error)
                                      : LoadDrawingFile(path, drawing, error);
     if (!parsed) {
-        WriteError((path.empty() ? std::wstring(L"built-in sample") : Printable(path)) + L": " + Widen(error) + L"\n");
+        WriteError((path.empty() ? std::wstring(L"built-in sample") : OneLine(path)) + L": " + Widen(error) + L"\n");
         return DemoBadInput;
     }
     const DemoExitCode result = RunDemo(drawing, options);

@@ -16,25 +16,27 @@ const wchar_t kUnreadableMessage[] = L"구멍데이터를 참조할수 없습니
 const int kPickedHoleShapes = 1;
 
 // The colour numbers of one pass, by category, taken once from CategoryColors, and the field that
-// takes a category's second colour: color2 for a tap, color itself for every other category, where
-// the category's own colour then overwrites it. So the sub-hole loop needs no branch on the
-// category, and no sub-hole but a tap has its color2 written.
+// takes a category's second colour: color2 for a category with one (the tap), color itself for
+// every other category, where the category's own colour then overwrites it. So the sub-hole loop
+// needs no branch on the category, and no sub-hole but one of such a category has its color2
+// written.
 struct PassColors
 {
     int32_t color[HoleCategoryCount];
+    int32_t color2[HoleCategoryCount];
     int32_t SubHoleRecord::* secondColorField[HoleCategoryCount];
-    int32_t tapColor2;
 };
 
 PassColors TakeColors()
 {
     PassColors colors;
     for (int i = 0; i < HoleCategoryCount; ++i) {
-        const HoleCategory category = static_cast<HoleCategory>(i);
-        colors.color[i] = CategoryColors[ColorSlotOf(category)];
-        colors.secondColorField[i] = category == HoleCategory::Tap ? &SubHoleRecord::color2 : &SubHoleRecord::color;
+        const HoleCategoryFacts& facts = HoleCategories[i];
+        colors.color[i] = CategoryColors[facts.color.slot];
+        const bool hasSecond = facts.color2.IsWritten();
+        colors.color2[i] = hasSecond ? CategoryColors[facts.color2.slot] : colors.color[i];
+        colors.secondColorField[i] = hasSecond ? &SubHoleRecord::color2 : &SubHoleRecord::color;
     }
-    colors.tapColor2 = CategoryColors[SlotTapSecond];
     return colors;
 }
 
@@ -45,12 +47,11 @@ void RecolourRecord(HoleRecord& record, const PassColors& colors)
     SubHoleRecord* subHoles = record.subHoles;
     if (!subHoles)
         return;
-    const int32_t tapColor2 = colors.tapColor2;
     const int32_t count = record.subHoleCount;
     for (int32_t i = 0; i < count; ++i) {
         SubHoleRecord& subHole = subHoles[i];
         const int category = static_cast<int>(ClassifyHoleId(subHole.identifier));
-        subHole.*colors.secondColorField[category] = tapColor2;
+        subHole.*colors.secondColorField[category] = colors.color2[category];
         subHole.color = colors.color[category];
     }
 }

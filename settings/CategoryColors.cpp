@@ -31,12 +31,10 @@ CString ReadCategoryColorName(CString subKey, CString valueName, CString default
 
 bool LoadCategoryColors()
 {
-    PaletteTable palette;
-    palette.BuildMainColors();
     for (int slot = 0; slot < CategorySlotCount; ++slot) {
         const CategoryColorValue& value = CategoryColorValues[slot];
         const CString name = ReadCategoryColorName(value.valueName, value.defaultColorName);
-        CategoryColors[slot] = palette.m_aEntries[palette.FindByName(name)].m_nNumber;
+        CategoryColors[slot] = FindMainColor(name).entry.m_nNumber;
     }
     return true;
 }

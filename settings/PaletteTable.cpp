@@ -25,9 +25,12 @@ int PaletteTable::FindByName(CString name) const
     return 0;
 }
 
-int MainColorRow(CString name)
+FoundColor FindMainColor(CString name)
 {
     PaletteTable palette;
     palette.BuildMainColors();
-    return palette.FindByName(name);
+    FoundColor found;
+    found.row = palette.FindByName(name);
+    found.entry = palette.m_aEntries[found.row];
+    return found;
 }

@@ -67,5 +67,14 @@ public:
     int FindByName(CString name) const;
 };
 
-// The row of the main colour named `name` without regard to case, or 0 for any other text.
-int MainColorRow(CString name);
+// A main colour looked up by name.
+struct FoundColor
+{
+    int row = 0;         // 1..MainColorCount; 0 when no main colour has the name
+    PaletteEntry entry;  // that row: the palette's own spelling, number and components; for 0 the
+                         // not-found row, number 0 and white
+};
+
+// The palette lookup for everyone outside the table: the main colour named `name` without regard
+// to case, found with FindByName in a table built for the call.
+FoundColor FindMainColor(CString name);

@@ -31,7 +31,7 @@ END_MESSAGE_MAP()
 
 int PvStColorDlg::GetColorCtrlId(CString colorName)
 {
-    const int row = MainColorRow(colorName);
+    const int row = FindMainColor(colorName).row;
     return PickerSwatchId(row ? row : 1);
 }
 

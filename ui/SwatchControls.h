@@ -1,7 +1,8 @@
 #pragma once
 // Control ids of the swatches: the picker's follow from the palette row, the settings dialog's
-// from the slot.
+// from the slot through the category table.
 #include "CategoryColors.h"
+#include "HoleCategory.h"
 #include "PaletteTable.h"
 #include "resource.h"
 
@@ -20,12 +21,34 @@ constexpr int PickerSwatchRow(int controlId)
     return controlId >= IDC_COLOR02 && controlId <= IDC_COLOR16 ? controlId - IDC_COLOR02 + 2 : 0;
 }
 
-// The swatch of each slot of the settings dialog, in slot order.
-inline constexpr int SlotSwatchIds[CategorySlotCount] = {
-    IDC_SWATCH_UNDETERMINED, IDC_SWATCH_DRILL, IDC_SWATCH_BORING, IDC_SWATCH_REAMER,
-    IDC_SWATCH_TAP,          IDC_SWATCH_TAP_SECOND, IDC_SWATCH_COUNTERBORE, IDC_SWATCH_JG,
-    IDC_SWATCH_JB,           IDC_SWATCH_WC, IDC_SWATCH_MILLING, IDC_SWATCH_SLOT,
+// The swatch of each slot of the settings dialog, in slot order, as the category table gives it.
+struct SlotSwatchTable
+{
+    int idOfSlot[CategorySlotCount];
 };
+
+constexpr SlotSwatchTable MakeSlotSwatchTable()
+{
+    SlotSwatchTable table = {};
+    for (int slot = 0; slot < CategorySlotCount; ++slot)
+        table.idOfSlot[slot] = UseOfSlot(slot).color.swatchId;
+    return table;
+}
+
+inline constexpr SlotSwatchTable kSlotSwatchTable = MakeSlotSwatchTable();
+inline constexpr const int (&SlotSwatchIds)[CategorySlotCount] = kSlotSwatchTable.idOfSlot;
+
+constexpr bool EverySlotHasASwatchOfItsOwn()
+{
+    for (int slot = 0; slot < CategorySlotCount; ++slot) {
+        for (int other = 0; other < slot; ++other) {
+            if (SlotSwatchIds[slot] == 0 || SlotSwatchIds[slot] == SlotSwatchIds[other])
+                return false;
+        }
+    }
+    return SlotSwatchIds[0] != 0;
+}
+static_assert(EverySlotHasASwatchOfItsOwn(), "each slot has a swatch control, and no two slots share one");
 
 // The slot of a settings swatch, or -1 for any other control.
 constexpr int SlotOfSwatch(int controlId)

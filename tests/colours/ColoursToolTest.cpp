@@ -228,6 +228,59 @@ TEST_F(ColoursToolTest, AFileWithOneBadLineWritesNothingAndNamesTheLine)
     EXPECT_TRUE(Same(Snapshot(), before));
 }
 
+namespace {
+
+// The lines of the text hold no character that breaks a line or acts on a terminal: C0 other than
+// the line feeds that end them, DEL, C1 (U+0085 among them), U+2028 and U+2029.
+::testing::AssertionResult EveryMessageIsOneLine(const std::wstring& text)
+{
+    for (size_t i = 0; i < text.size(); ++i) {
+        const wchar_t c = text[i];
+        if (c == L'\n')
+            continue;
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029)
+            return ::testing::AssertionFailure() << "U+" << std::hex << static_cast<unsigned>(c) << " at " << std::dec
+                                                 << i << " of " << std::string(text.begin(), text.end());
+    }
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+TEST_F(ColoursToolTest, NamesWithLineSeparatorsOrC1ControlsAreEscapedInTheMessages)
+{
+    const std::string head = "Windows Registry Editor Version 5.00\r\n\r\n"
+                             "[HKEY_CURRENT_USER\\SOFTWARE\\Hallgrove\\PAV\\Rimtone]\r\n";
+    TempFile file(L"rimtone-separators-");
+    // A palette name with a line separator after it (UTF-8 E2 80 A8), then a value name with a
+    // next-line control (C2 85) in it.
+    file.Write(head + "\"mColor101\"=\"MAINCOLOR06\xE2\x80\xA8\"\r\n");
+    ToolRun run = RunTool({ L"import", file.Path() });
+    EXPECT_EQ(run.code, ExitBadInput);
+    EXPECT_NE(run.err.find(L":4: \"MAINCOLOR06\\u2028\" for mColor101 is not a palette colour"), std::wstring::npos)
+        << std::string(run.err.begin(), run.err.end());
+    EXPECT_TRUE(EveryMessageIsOneLine(run.err));
+
+    file.Write(head + "\"mColor\xC2\x85" "101\"=\"MAINCOLOR06\"\r\n");
+    run = RunTool({ L"check", file.Path() });
+    EXPECT_EQ(run.code, ExitBadInput);
+    EXPECT_NE(run.err.find(L":4: unknown value name \"mColor\\u0085" L"101\""), std::wstring::npos)
+        << std::string(run.err.begin(), run.err.end());
+    EXPECT_TRUE(EveryMessageIsOneLine(run.err));
+
+    // A file name with a control character in it, and a stored value with both.
+    run = RunTool({ L"import", L"no\x1B[2Jsuch.reg" });
+    EXPECT_NE(run.err.find(L"no\\x1B[2Jsuch.reg"), std::wstring::npos) << std::string(run.err.begin(), run.err.end());
+    EXPECT_TRUE(EveryMessageIsOneLine(run.err));
+    ASSERT_TRUE(SetStringValue(kKey, L"mColor201", L"MAINCOLOR06\u2029\u0085"));
+    run = RunTool({ L"show" });
+    EXPECT_NE(run.out.find(L"\"MAINCOLOR06\\u2029\\u0085\""), std::wstring::npos);
+    EXPECT_TRUE(EveryMessageIsOneLine(run.out));
+    run = RunTool({ L"check" });
+    EXPECT_NE(run.out.find(L"boring mColor201 holds \"MAINCOLOR06\\u2029\\u0085\""), std::wstring::npos);
+    EXPECT_TRUE(EveryMessageIsOneLine(run.out));
+}
+
 TEST_F(ColoursToolTest, AKeyThatCannotBeWrittenKeepsEveryValue)
 {
     for (const CategoryColorValue& value : CategoryColorValues)

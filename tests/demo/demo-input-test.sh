@@ -28,6 +28,8 @@ expect_error() {
   [ "$(wc -l <err.txt)" -le 1 ] || fail "$name: error is more than one line"
   [ "$(wc -c <err.txt)" -le 300 ] || fail "$name: error is $(wc -c <err.txt) bytes long"
   ! LC_ALL=C grep -q '[[:cntrl:]]' err.txt || fail "$name: error holds control characters"
+  ! LC_ALL=C grep -qP '\xC2[\x80-\x9F]|\xE2\x80[\xA8\xA9]' err.txt ||
+    fail "$name: error holds a C1 control or a line or paragraph separator"
 }
 expect_done() {
   local name=$1
@@ -60,6 +62,13 @@ expect_error "folder" 2 "folder.txt: a folder, not a drawing file" folder.txt
 mkfifo pipe.txt
 expect_error "pipe" 2 "pipe.txt: not a regular file" pipe.txt
 expect_error "missing file" 2 "missing.txt: cannot open the drawing file: no such file" missing.txt
+# A line or paragraph separator or a C1 control in a line is written as an escape, never raw.
+printf 'hole 1\nsub 101\xE2\x80\xA8\n' >separator.txt
+expect_error "line separator" 2 "line 2: identifier '101\\u2028' is not a number" separator.txt
+printf 'hole 1\xC2\x85\nsub 101\n' >next-line.txt
+expect_error "next-line control" 2 "line 1: hole id '1\\u0085' is not a number" next-line.txt
+printf 'hole 1\nfault null-subholes\xE2\x80\xA9\n' >paragraph.txt
+expect_error "paragraph separator" 2 "\\u2029" paragraph.txt
 expect_error "unknown option" 2 "error: unknown option --colour" --colour
 expect_error "two drawings" 2 "error: more than one drawing file" bom-crlf.txt utf16.txt
 
@@ -78,6 +87,19 @@ grep -q '^  Drill        1$' <<<"$out" && grep -q '^  Boring       0$' <<<"$out"
   fail "unreadable record: holes not processed are counted"
 grep -q 'Holes recoloured: 1, not processed: 2' <<<"$out" || fail "unreadable record: wrong hole counts"
 grep -q '^  mColor101    5 MAINCOLOR06$' <<<"$out" || fail "unreadable record: colours in effect not shown"
+
+# A record that comes without its sub-hole array: the pass cannot reach the sub-holes, so they are
+# shown unchanged and not counted as recoloured.
+printf 'hole 1\nfault null-subholes\nsub 101\n' >null-subholes.txt
+run null-subholes.txt
+[ "$rc" = 0 ] || fail "no sub-hole array: exit $rc: $err"
+grep -q '^  Drill        0$' <<<"$out" || fail "no sub-hole array: its sub-hole is counted as recoloured"
+printf 'hole 1\nfault null-subholes\nsub 101 9 9\nhole 2\nsub 101 9 9\nsub 401 9 9\n' >null-and-whole.txt
+run null-and-whole.txt
+grep -q '^  Drill        1$' <<<"$out" && grep -q '^  Tap          1$' <<<"$out" ||
+  fail "no sub-hole array beside a whole record: wrong counts"
+grep -q '^    1    0         101  Drill          9 MAINCOLOR10 ->  9 MAINCOLOR10' <<<"$out" ||
+  fail "no sub-hole array: the row does not show the colour unchanged"
 
 # --settings on a display that no X server answers: reported, not taken for a closed dialog.
 for n in $(seq 59 89); do [ -e /tmp/.X11-unix/X$n ] || break; done
