@@ -138,7 +138,7 @@ LRESULT AccessibleSwatches::OnSwatchMessage(Swatch& swatch, UINT message, WPARAM
         if (!swatch.object)
             swatch.object = CreateSwatchAccessible(hWnd);
         if (swatch.object) {
-            const LRESULT reference = ::LresultFromObject(IID_IAccessible, wParam, swatch.object);
+            const LRESULT reference = ::LresultFromObject(__uuidof(IAccessible), wParam, swatch.object);
             if (reference > 0)
                 return reference;
         }

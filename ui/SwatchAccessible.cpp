@@ -23,9 +23,9 @@ public:
     {
         if (!ppv)
             return E_POINTER;
-        if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible)
+        if (riid == __uuidof(IUnknown) || riid == __uuidof(IDispatch) || riid == __uuidof(IAccessible))
             *ppv = static_cast<IAccessible*>(this);
-        else if (riid == IID_IOleWindow)
+        else if (riid == __uuidof(IOleWindow))
             *ppv = static_cast<IOleWindow*>(this);
         else {
             *ppv = nullptr;
@@ -194,7 +194,7 @@ UINT SwatchFactsMessage()
 IAccessible* CreateSwatchAccessible(HWND swatch)
 {
     IAccessible* standard = nullptr;
-    if (FAILED(::CreateStdAccessibleObject(swatch, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&standard)))
+    if (FAILED(::CreateStdAccessibleObject(swatch, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard)))
         || !standard)
         return nullptr;
     auto* object = new (std::nothrow) SwatchAccessible(swatch, standard);
