@@ -9,7 +9,9 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,22 @@ std::wstring FromUtf8(const std::string& bytes)
     std::wstring text(static_cast<size_t>(size), L'\0');
     ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0], size);
     return text;
+}
+
+// Waits for the object while running this thread's messages: the dialogs of this thread answer
+// the requests of other threads and processes through them. False after the timeout.
+bool WaitRunningMessages(HANDLE object, DWORD timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        if (::MsgWaitForMultipleObjects(1, &object, FALSE, 50, QS_ALLINPUT) == WAIT_OBJECT_0)
+            return true;
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+        if (::GetTickCount() - start > timeoutMs)
+            return false;
+    }
 }
 
 std::wstring ProbePath()
@@ -74,20 +92,10 @@ std::vector<Seen> ReadFromAnotherProcess(std::initializer_list<HWND> windows)
         return {};
     }
     ::CloseHandle(process.hThread);
-    const DWORD start = ::GetTickCount();
-    for (;;) {
-        const DWORD wait = ::MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 50, QS_ALLINPUT);
-        if (wait == WAIT_OBJECT_0)
-            break;
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageW(&msg);
-        if (::GetTickCount() - start > 20000) {
-            ADD_FAILURE() << "the probe did not finish in 20 s";
-            ::TerminateProcess(process.hProcess, 3);
-            ::WaitForSingleObject(process.hProcess, 5000);
-            break;
-        }
+    if (!WaitRunningMessages(process.hProcess, 20000)) {
+        ADD_FAILURE() << "the probe did not finish in 20 s";
+        ::TerminateProcess(process.hProcess, 3);
+        ::WaitForSingleObject(process.hProcess, 5000);
     }
     DWORD exitCode = 0;
     ::GetExitCodeProcess(process.hProcess, &exitCode);
@@ -187,6 +195,49 @@ std::string Apartment()
     return type == APTTYPE_MTA ? "MTA" : (type == APTTYPE_STA || type == APTTYPE_MAINSTA ? "STA" : "other");
 }
 
+// A screen reader on another thread of the process that takes a swatch's object while the dialog
+// is open and still holds it when the dialog has gone.
+struct LateClient
+{
+    HWND swatch = nullptr;
+    HANDLE firstRead = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE dialogGone = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::wstring nameWhileOpen;
+    HRESULT callAfterClose = S_OK;
+
+    ~LateClient()
+    {
+        ::CloseHandle(firstRead);
+        ::CloseHandle(dialogGone);
+    }
+
+    static DWORD WINAPI Run(LPVOID parameter)
+    {
+        auto& client = *static_cast<LateClient*>(parameter);
+        ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        IAccessible* object = nullptr;
+        ::AccessibleObjectFromWindow(client.swatch, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                     reinterpret_cast<void**>(&object));
+        VARIANT self;
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR name = nullptr;
+        if (object && SUCCEEDED(object->get_accName(self, &name)) && name)
+            client.nameWhileOpen = name;
+        ::SysFreeString(name);
+        ::SetEvent(client.firstRead);
+        ::WaitForSingleObject(client.dialogGone, 20000);
+        if (object) {
+            name = nullptr;
+            client.callAfterClose = object->get_accName(self, &name);
+            ::SysFreeString(name);
+            object->Release();
+        }
+        ::CoUninitialize();
+        return 0;
+    }
+};
+
 // One run of the settings event on a thread of its own, whose COM is set up as a host might.
 struct ComRun
 {
@@ -196,6 +247,7 @@ struct ComRun
     std::string before, during, after, afterOwnUninitialize;
     std::wstring nameSeen;
     bool finished = false;
+    LateClient* lateClient = nullptr;  // given: also served to a client on another thread
 };
 
 DWORD WINAPI RunSettingsOnThread(LPVOID parameter)
@@ -208,13 +260,24 @@ DWORD WINAPI RunSettingsOnThread(LPVOID parameter)
     {
         ModalScript script;
         HWND settings = nullptr;
+        HANDLE clientThread = nullptr;
         script.WaitFor(kSettingsCaption, &settings).Do([&] {
             run.during = Apartment();
             run.nameSeen = ReadFromAnotherProcess({ ::GetDlgItem(settings, IDC_SWATCH_BORING) })[0].name;
+            if (run.lateClient) {
+                run.lateClient->swatch = ::GetDlgItem(settings, IDC_SWATCH_BORING);
+                clientThread = ::CreateThread(nullptr, 0, &LateClient::Run, run.lateClient, 0, nullptr);
+                WaitRunningMessages(run.lateClient->firstRead, 20000);
+            }
             Click(settings, IDCANCEL);
         });
         PavStubCallExecute(7, nullptr, nullptr, nullptr);
         run.finished = script.Finished();
+        if (clientThread) {
+            ::SetEvent(run.lateClient->dialogGone);
+            WaitRunningMessages(clientThread, 20000);
+            ::CloseHandle(clientThread);
+        }
     }
     run.after = Apartment();
     if (hostInitialises)
@@ -227,13 +290,10 @@ void RunOnThread(ComRun& run)
 {
     HANDLE thread = ::CreateThread(nullptr, 0, &RunSettingsOnThread, &run, 0, nullptr);
     ASSERT_NE(thread, nullptr);
-    while (::MsgWaitForMultipleObjects(1, &thread, FALSE, 60000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageW(&msg);
-    }
+    EXPECT_TRUE(WaitRunningMessages(thread, 60000));
     ::CloseHandle(thread);
 }
+
 
 } // namespace
 
@@ -324,6 +384,8 @@ TEST_F(RimtoneDllTest, TheHostThreadsComStateIsAsTheHostLeftIt)
     ComRun none{ ~0u };
     ComRun sta{ COINIT_APARTMENTTHREADED };
     ComRun mta{ COINIT_MULTITHREADED };
+    LateClient client;
+    sta.lateClient = &client;
     RunOnThread(none);
     RunOnThread(sta);
     RunOnThread(mta);
@@ -342,6 +404,14 @@ TEST_F(RimtoneDllTest, TheHostThreadsComStateIsAsTheHostLeftIt)
     EXPECT_EQ(sta.after, "STA");
     EXPECT_EQ(sta.afterOwnUninitialize, "none");
     EXPECT_EQ(sta.nameSeen, L"201~299(보링)");
+    // The host's apartment outlives the dialog: an object still held by a client is cut off from the
+    // dialog (and from the module, which the host may unload) when the dialog closes.
+    EXPECT_EQ(client.nameWhileOpen, L"201~299(보링)");
+    // Windows says RPC_E_DISCONNECTED; Wine 8 finds no stub for the object any more. A call that
+    // still reached the object would come back from the standard object of the dead window.
+    const HRESULT cutOff[] = { RPC_E_DISCONNECTED, CO_E_OBJNOTCONNECTED, HRESULT_FROM_WIN32(RPC_S_UNKNOWN_IF) };
+    EXPECT_NE(std::find(std::begin(cutOff), std::end(cutOff), client.callAfterClose), std::end(cutOff))
+        << std::hex << client.callAfterClose;
 
     // The multithreaded apartment is the host's choice: kept, and served from as well.
     EXPECT_TRUE(mta.finished);
