@@ -10,6 +10,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <initializer_list>
 #include <iterator>
 #include <string>
@@ -294,11 +295,13 @@ void RunOnThread(ComRun& run)
     ::CloseHandle(thread);
 }
 
-
 } // namespace
 
 TEST_F(RimtoneDllTest, SwatchesAreNamedForScreenReadersAndFollowAPick)
 {
+    // Stored names as a user may have typed them: the value is the palette colour the swatch shows.
+    ASSERT_TRUE(SetStringValue(kKey, L"mColor402", L"maincolor07"));
+    ASSERT_TRUE(SetStringValue(kKey, L"mColor000", L"MAINCOLOR17"));
     StartCommand();
     std::vector<Seen> settingsBefore, settingsAfter, pickerBefore, pickerAfter;
     HWND settings = nullptr;
@@ -352,9 +355,9 @@ TEST_F(RimtoneDllTest, SwatchesAreNamedForScreenReadersAndFollowAPick)
     EXPECT_EQ(settingsBefore[1].name, L"401~499(탭)");
     EXPECT_EQ(settingsBefore[1].value, L"MAINCOLOR08");
     EXPECT_EQ(settingsBefore[2].name, L"401~499(탭) 2");
-    EXPECT_EQ(settingsBefore[2].value, L"MAINCOLOR03");
+    EXPECT_EQ(settingsBefore[2].value, L"MAINCOLOR07");
     EXPECT_EQ(settingsBefore[3].name, L"미정");
-    EXPECT_EQ(settingsBefore[3].value, L"MAINCOLOR01");
+    EXPECT_EQ(settingsBefore[3].value, L"MAINCOLOR01") << "a name outside the palette shows the first colour";
 
     // Picker swatches: named by their colour; the one framed in red, and only it, is selected.
     EXPECT_EQ(pickerBefore[0].name, L"MAINCOLOR06");
