@@ -2,8 +2,6 @@
 // (msaa_probe), names, values and the picker's selection before and after a pick, the events that
 // announce a change, and the COM state of the host's thread left as the host set it up.
 #include "DialogDriver.h"
-#include "GdiCount.h"
-#include "HandleCount.h"
 #include "RimtoneDllFixture.h"
 #include "resource.h"
 
@@ -137,24 +135,6 @@ bool Selected(const Seen& seen)
 bool Selectable(const Seen& seen)
 {
     return seen.state != -1 && (seen.state & STATE_SYSTEM_SELECTABLE) != 0;
-}
-
-// The name a screen reader in this process reads; the object is released at once.
-std::wstring NameReadHere(HWND hWnd)
-{
-    IAccessible* object = nullptr;
-    if (FAILED(::AccessibleObjectFromWindow(hWnd, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                            reinterpret_cast<void**>(&object)))
-        || !object)
-        return L"<no object>";
-    VARIANT self;
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    std::wstring text = SUCCEEDED(object->get_accName(self, &name)) && name ? name : L"";
-    ::SysFreeString(name);
-    object->Release();
-    return text;
 }
 
 // The win events that announce swatch changes, as this process receives them.
@@ -423,43 +403,4 @@ TEST_F(RimtoneDllTest, TheHostThreadsComStateIsAsTheHostLeftIt)
     EXPECT_EQ(mta.after, "MTA");
     EXPECT_EQ(mta.afterOwnUninitialize, "none");
     EXPECT_EQ(mta.nameSeen, L"201~299(보링)");
-}
-
-TEST_F(RimtoneDllTest, ReadingTheSwatchesOverAndOverLeavesNoHandleBehind)
-{
-    StartCommand();
-    // One opening: both dialogs read through MSAA, a pick, and OK.
-    auto openReadAndPick = [] {
-        ModalScript script;
-        HWND settings = nullptr;
-        HWND picker = nullptr;
-        std::wstring settingsName, pickerName;
-        script.WaitFor(kSettingsCaption, &settings)
-            .Do([&] {
-                settingsName = NameReadHere(::GetDlgItem(settings, IDC_SWATCH_REAMER));
-                Click(settings, IDC_SWATCH_REAMER);
-            })
-            .WaitFor(kPickerCaption, &picker)
-            .Do([&] {
-                pickerName = NameReadHere(::GetDlgItem(picker, IDC_COLOR16));
-                DoubleClick(picker, IDC_COLOR16);
-            })
-            .Then([] { return FindShownDialog(kPickerCaption) == nullptr; })
-            .Do([&] { Click(settings, IDOK); });
-        PavStubCallExecute(7, nullptr, nullptr, nullptr);
-        EXPECT_TRUE(script.Finished());
-        EXPECT_EQ(settingsName, L"301~399(리머)");
-        EXPECT_EQ(pickerName, L"MAINCOLOR16");
-    };
-    for (int i = 0; i < 3; ++i)
-        openReadAndPick();  // warm-up: what COM and the system make once per process
-    const std::size_t gdiBefore = CountGdiObjects();
-    const std::size_t handlesBefore = CountProcessHandles();
-    ASSERT_GT(handlesBefore, 0u) << "the handle count is not readable";
-    for (int i = 0; i < 20 && !HasFailure(); ++i)
-        openReadAndPick();
-    // COM's worker threads come and go with their handles, so the count may also fall; one object
-    // or mapping kept per opening would raise it by 20.
-    EXPECT_EQ(CountGdiObjects(), gdiBefore);
-    EXPECT_LE(CountProcessHandles(), handlesBefore);
 }
