@@ -1,6 +1,7 @@
 #include "AccessibleSwatches.h"
 
 #include <climits>
+#include <cwchar>
 #include <cwctype>
 
 namespace {
