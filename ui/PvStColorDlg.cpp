@@ -43,6 +43,7 @@ void PvStColorDlg::SelectColor(CString colorName)
     m_strSelColor = colorName;
     if (m_hWnd)
         InvalidateRect(nullptr, FALSE);
+    m_accessibleSwatches.Refresh();
 }
 
 void PvStColorDlg::DoDataExchange(CDataExchange* pDX)
@@ -55,6 +56,13 @@ void PvStColorDlg::DoDataExchange(CDataExchange* pDX)
 BOOL PvStColorDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    m_accessibleSwatches.Attach(m_aSwatches, [this](int index, SwatchFacts& facts) {
+        const int id = PickerSwatchId(index + 1);
+        facts.name = MainColorOfRow(index + 1).name;
+        facts.selectable = true;
+        // The swatch framed in red: none for an empty selection.
+        facts.selected = !m_strSelColor.IsEmpty() && GetColorCtrlId(m_strSelColor) == id;
+    });
     return TRUE;
 }
 

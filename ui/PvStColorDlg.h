@@ -2,6 +2,7 @@
 // "Color Property": picks one of the 16 palette colours, the selection framed in red.
 #include <afxwin.h>
 
+#include "AccessibleSwatches.h"
 #include "PaletteTable.h"
 #include "StaticBkColor.h"
 
@@ -34,6 +35,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    AccessibleSwatches m_accessibleSwatches;  // each swatch named by its colour, the selection selected
+
     // Draws a 2-pixel frame 3 pixels outside the swatch's window rectangle.
     void DrawFrame(CDC& dc, int controlId, COLORREF color);
 };

@@ -33,6 +33,11 @@ BOOL RimtoneDlg::OnInitDialog()
         m_aSwatches[slot].m_strColorName =
             ReadCategoryColorName(m_strModuleName, value.valueName, value.defaultColorName);
     }
+    m_accessibleSwatches.Attach(m_aSwatches, [this](int slot, SwatchFacts& facts) {
+        const int row = FindMainColor(m_aSwatches[slot].m_strColorName).row;
+        facts.name = m_accessibleSwatches.RowName(slot);
+        facts.value = MainColorOfRow(row ? row : 1).name;  // the colour the swatch shows
+    });
     return FALSE;
 }
 
@@ -50,5 +55,6 @@ void RimtoneDlg::OnSwatchClicked(UINT nID)
 
     swatch.m_strColorName = picker.m_strSelColor;
     InvalidateRect(nullptr, FALSE);
+    m_accessibleSwatches.Refresh();
     WriteSettingString(m_strModuleName, CategoryColorValues[slot].valueName, swatch.m_strColorName);
 }

@@ -2,6 +2,7 @@
 // The settings dialog: one swatch per category slot; a click picks its colour, stored at once.
 #include <afxwin.h>
 
+#include "AccessibleSwatches.h"
 #include "CategoryColors.h"
 #include "StaticMainColor.h"
 
@@ -23,4 +24,7 @@ protected:
     afx_msg void OnSwatchClicked(UINT nID);
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    AccessibleSwatches m_accessibleSwatches;  // each swatch named by its row, its colour as value
 };

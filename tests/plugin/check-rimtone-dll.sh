@@ -19,7 +19,7 @@ exports=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$headers")
 grep -Eq '\][[:space:]]+Startup$' <<<"$exports" || fail "Startup is not exported by name"
 [ "$(grep -Ec '^[[:space:]]*\[ *[0-9]+\] ' <<<"$exports")" = 1 ] || fail "exports more than Startup"
 
-allowed="^(${host}|kernel32\.dll|user32\.dll|gdi32\.dll|advapi32\.dll|comctl32\.dll|comdlg32\.dll|shell32\.dll|ole32\.dll|oleaut32\.dll|msvcrt\.dll|ucrtbase\.dll|api-ms-win-crt-[a-z0-9-]+\.dll)$"
+allowed="^(${host}|kernel32\.dll|user32\.dll|gdi32\.dll|advapi32\.dll|oleacc\.dll|comctl32\.dll|comdlg32\.dll|shell32\.dll|ole32\.dll|oleaut32\.dll|msvcrt\.dll|ucrtbase\.dll|api-ms-win-crt-[a-z0-9-]+\.dll)$"
 imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
 [ -n "$imports" ] || fail "no import table"
 grep -qix "$host" <<<"$imports" || fail "does not import from $host"

@@ -1,0 +1,406 @@
+﻿// The swatches as a screen reader in another program sees them: MSAA read by a second process
+// (msaa_probe), names, values and the picker's selection before and after a pick, the events that
+// announce a change, and the COM state of the host's thread left as the host set it up.
+#include "DialogDriver.h"
+#include "RimtoneDllFixture.h"
+#include "resource.h"
+
+#include <oleacc.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <initializer_list>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+// One window as the probe reported it.
+struct Seen
+{
+    std::wstring name;
+    std::wstring value;
+    long state = -1;
+};
+
+std::wstring FromUtf8(const std::string& bytes)
+{
+    if (bytes.empty())
+        return std::wstring();
+    const int size = ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring text(static_cast<size_t>(size), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0], size);
+    return text;
+}
+
+// Waits for the object while running this thread's messages: the dialogs of this thread answer
+// the requests of other threads and processes through them. False after the timeout.
+bool WaitRunningMessages(HANDLE object, DWORD timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        if (::MsgWaitForMultipleObjects(1, &object, FALSE, 50, QS_ALLINPUT) == WAIT_OBJECT_0)
+            return true;
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+        if (::GetTickCount() - start > timeoutMs)
+            return false;
+    }
+}
+
+std::wstring ProbePath()
+{
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    return folder.substr(0, folder.find_last_of(L'\\') + 1) + L"msaa_probe.exe";
+}
+
+// Runs the probe on the windows and waits for it, running this thread's messages meanwhile: the
+// probe's requests are answered by the windows' thread, which is this one.
+std::vector<Seen> ReadFromAnotherProcess(std::initializer_list<HWND> windows)
+{
+    std::wstring commandLine = L"\"" + ProbePath() + L"\"";
+    for (HWND hWnd : windows) {
+        wchar_t handle[32];
+        swprintf(handle, 32, L" %llx", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hWnd)));
+        commandLine += handle;
+    }
+    SECURITY_ATTRIBUTES inherit{ sizeof(inherit), nullptr, TRUE };
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (!::CreatePipe(&readEnd, &writeEnd, &inherit, 1 << 16)) {
+        ADD_FAILURE() << "CreatePipe failed: " << ::GetLastError();
+        return {};
+    }
+    ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    PROCESS_INFORMATION process{};
+    const BOOL started = ::CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                                          nullptr, &startup, &process);
+    ::CloseHandle(writeEnd);
+    if (!started) {
+        ADD_FAILURE() << "the probe did not start: " << ::GetLastError();
+        ::CloseHandle(readEnd);
+        return {};
+    }
+    ::CloseHandle(process.hThread);
+    if (!WaitRunningMessages(process.hProcess, 20000)) {
+        ADD_FAILURE() << "the probe did not finish in 20 s";
+        ::TerminateProcess(process.hProcess, 3);
+        ::WaitForSingleObject(process.hProcess, 5000);
+    }
+    DWORD exitCode = 0;
+    ::GetExitCodeProcess(process.hProcess, &exitCode);
+    ::CloseHandle(process.hProcess);
+    EXPECT_EQ(exitCode, 0u) << "the probe got no accessible object for a window";
+
+    std::string output;
+    char buffer[4096];
+    DWORD read = 0;
+    while (::ReadFile(readEnd, buffer, sizeof(buffer), &read, nullptr) && read > 0)
+        output.append(buffer, read);
+    ::CloseHandle(readEnd);
+
+    std::vector<Seen> seen;
+    size_t lineStart = 0;
+    for (size_t end; (end = output.find('\n', lineStart)) != std::string::npos; lineStart = end + 1) {
+        const std::string line = output.substr(lineStart, end - lineStart);
+        const size_t tab1 = line.find('\t');
+        const size_t tab2 = line.find('\t', tab1 + 1);
+        if (tab1 == std::string::npos || tab2 == std::string::npos)
+            continue;
+        Seen one;
+        one.name = FromUtf8(line.substr(0, tab1));
+        one.value = FromUtf8(line.substr(tab1 + 1, tab2 - tab1 - 1));
+        one.state = std::strtol(line.c_str() + tab2 + 1, nullptr, 16);
+        seen.push_back(one);
+    }
+    EXPECT_EQ(seen.size(), windows.size()) << "probe output: " << output;
+    seen.resize(windows.size());
+    return seen;
+}
+
+bool Selected(const Seen& seen)
+{
+    return seen.state != -1 && (seen.state & STATE_SYSTEM_SELECTED) != 0;
+}
+
+bool Selectable(const Seen& seen)
+{
+    return seen.state != -1 && (seen.state & STATE_SYSTEM_SELECTABLE) != 0;
+}
+
+// The win events that announce swatch changes, as this process receives them.
+struct WinEvent
+{
+    DWORD event;
+    HWND hWnd;
+    bool operator==(const WinEvent& other) const { return event == other.event && hWnd == other.hWnd; }
+};
+std::vector<WinEvent> g_events;
+
+void CALLBACK RecordEvent(HWINEVENTHOOK, DWORD event, HWND hWnd, LONG object, LONG child, DWORD, DWORD)
+{
+    if (object == OBJID_CLIENT && child == CHILDID_SELF)
+        g_events.push_back({ event, hWnd });
+}
+
+bool Received(DWORD event, HWND hWnd)
+{
+    for (const WinEvent& seen : g_events) {
+        if (seen == WinEvent{ event, hWnd })
+            return true;
+    }
+    return false;
+}
+
+// The kind of COM apartment the calling thread is in: "none", "STA" or "MTA".
+std::string Apartment()
+{
+    APTTYPE type;
+    APTTYPEQUALIFIER qualifier;
+    const HRESULT hr = ::CoGetApartmentType(&type, &qualifier);
+    if (hr == CO_E_NOTINITIALIZED)
+        return "none";
+    if (FAILED(hr))
+        return "error";
+    if (type == APTTYPE_MTA && qualifier == APTTYPEQUALIFIER_IMPLICIT_MTA)
+        return "implicit MTA";
+    return type == APTTYPE_MTA ? "MTA" : (type == APTTYPE_STA || type == APTTYPE_MAINSTA ? "STA" : "other");
+}
+
+// A screen reader on another thread of the process that takes a swatch's object while the dialog
+// is open and still holds it when the dialog has gone.
+struct LateClient
+{
+    HWND swatch = nullptr;
+    HANDLE firstRead = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE dialogGone = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::wstring nameWhileOpen;
+    HRESULT callAfterClose = S_OK;
+
+    ~LateClient()
+    {
+        ::CloseHandle(firstRead);
+        ::CloseHandle(dialogGone);
+    }
+
+    static DWORD WINAPI Run(LPVOID parameter)
+    {
+        auto& client = *static_cast<LateClient*>(parameter);
+        ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        IAccessible* object = nullptr;
+        ::AccessibleObjectFromWindow(client.swatch, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                     reinterpret_cast<void**>(&object));
+        VARIANT self;
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR name = nullptr;
+        if (object && SUCCEEDED(object->get_accName(self, &name)) && name)
+            client.nameWhileOpen = name;
+        ::SysFreeString(name);
+        ::SetEvent(client.firstRead);
+        ::WaitForSingleObject(client.dialogGone, 20000);
+        if (object) {
+            name = nullptr;
+            client.callAfterClose = object->get_accName(self, &name);
+            ::SysFreeString(name);
+            object->Release();
+        }
+        ::CoUninitialize();
+        return 0;
+    }
+};
+
+// One run of the settings event on a thread of its own, whose COM is set up as a host might.
+struct ComRun
+{
+    explicit ComRun(DWORD coinit) : init(coinit) {}
+
+    DWORD init;  // COINIT_* for CoInitializeEx, or ~0u for a thread without COM
+    std::string before, during, after, afterOwnUninitialize;
+    std::wstring nameSeen;
+    bool finished = false;
+    LateClient* lateClient = nullptr;  // given: also served to a client on another thread
+};
+
+DWORD WINAPI RunSettingsOnThread(LPVOID parameter)
+{
+    ComRun& run = *static_cast<ComRun*>(parameter);
+    const bool hostInitialises = run.init != ~0u;
+    if (hostInitialises)
+        ::CoInitializeEx(nullptr, run.init);
+    run.before = Apartment();
+    {
+        ModalScript script;
+        HWND settings = nullptr;
+        HANDLE clientThread = nullptr;
+        script.WaitFor(kSettingsCaption, &settings).Do([&] {
+            run.during = Apartment();
+            run.nameSeen = ReadFromAnotherProcess({ ::GetDlgItem(settings, IDC_SWATCH_BORING) })[0].name;
+            if (run.lateClient) {
+                run.lateClient->swatch = ::GetDlgItem(settings, IDC_SWATCH_BORING);
+                clientThread = ::CreateThread(nullptr, 0, &LateClient::Run, run.lateClient, 0, nullptr);
+                WaitRunningMessages(run.lateClient->firstRead, 20000);
+            }
+            Click(settings, IDCANCEL);
+        });
+        PavStubCallExecute(7, nullptr, nullptr, nullptr);
+        run.finished = script.Finished();
+        if (clientThread) {
+            ::SetEvent(run.lateClient->dialogGone);
+            WaitRunningMessages(clientThread, 20000);
+            ::CloseHandle(clientThread);
+        }
+    }
+    run.after = Apartment();
+    if (hostInitialises)
+        ::CoUninitialize();
+    run.afterOwnUninitialize = Apartment();
+    return 0;
+}
+
+void RunOnThread(ComRun& run)
+{
+    HANDLE thread = ::CreateThread(nullptr, 0, &RunSettingsOnThread, &run, 0, nullptr);
+    ASSERT_NE(thread, nullptr);
+    EXPECT_TRUE(WaitRunningMessages(thread, 60000));
+    ::CloseHandle(thread);
+}
+
+} // namespace
+
+TEST_F(RimtoneDllTest, SwatchesAreNamedForScreenReadersAndFollowAPick)
+{
+    // Stored names as a user may have typed them: the value is the palette colour the swatch shows.
+    ASSERT_TRUE(SetStringValue(kKey, L"mColor402", L"maincolor07"));
+    ASSERT_TRUE(SetStringValue(kKey, L"mColor000", L"MAINCOLOR17"));
+    StartCommand();
+    std::vector<Seen> settingsBefore, settingsAfter, pickerBefore, pickerAfter;
+    HWND settings = nullptr;
+    HWND picker = nullptr;
+    HWND drill = nullptr;
+    HWND picker06 = nullptr;
+    HWND picker10 = nullptr;
+    HWINEVENTHOOK hook = ::SetWinEventHook(EVENT_OBJECT_SELECTION, EVENT_OBJECT_VALUECHANGE, nullptr, &RecordEvent,
+                                           ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    g_events.clear();
+    ModalScript script;
+    script.WaitFor(kSettingsCaption, &settings)
+        .Do([&] {
+            drill = ::GetDlgItem(settings, IDC_SWATCH_DRILL);
+            settingsBefore = ReadFromAnotherProcess({ drill,
+                                                      ::GetDlgItem(settings, IDC_SWATCH_TAP),
+                                                      ::GetDlgItem(settings, IDC_SWATCH_TAP_SECOND),
+                                                      ::GetDlgItem(settings, IDC_SWATCH_UNDETERMINED) });
+            Click(settings, IDC_SWATCH_DRILL);
+        })
+        .WaitFor(kPickerCaption, &picker)
+        .Do([&] {
+            picker06 = ::GetDlgItem(picker, IDC_COLOR06);
+            picker10 = ::GetDlgItem(picker, IDC_COLOR10);
+            pickerBefore = ReadFromAnotherProcess({ picker06, picker10, ::GetDlgItem(picker, IDC_COLOR01) });
+            g_events.clear();
+            Click(picker, IDC_COLOR10);
+        })
+        .Do([&] {
+            pickerAfter = ReadFromAnotherProcess({ picker06, picker10 });
+            Click(picker, IDOK);
+        })
+        .Then([] { return FindShownDialog(kPickerCaption) == nullptr; })
+        .Do([&] {
+            settingsAfter = ReadFromAnotherProcess({ drill });
+            Click(settings, IDCANCEL);
+        });
+    EXPECT_EQ(PavStubCallExecute(7, nullptr, nullptr, nullptr), 0);
+    EXPECT_TRUE(script.Finished());
+    ::UnhookWinEvent(hook);
+    ASSERT_EQ(settingsBefore.size(), 4u);
+    ASSERT_EQ(pickerBefore.size(), 3u);
+    ASSERT_EQ(pickerAfter.size(), 2u);
+    ASSERT_EQ(settingsAfter.size(), 1u);
+
+    // Settings swatches: named by their row, the colour they show as value, reachable by Tab.
+    EXPECT_EQ(settingsBefore[0].name, L"101~199(드릴)");
+    EXPECT_EQ(settingsBefore[0].value, L"MAINCOLOR06");
+    EXPECT_NE(settingsBefore[0].state & STATE_SYSTEM_FOCUSABLE, 0);
+    EXPECT_EQ(settingsBefore[1].name, L"401~499(탭)");
+    EXPECT_EQ(settingsBefore[1].value, L"MAINCOLOR08");
+    EXPECT_EQ(settingsBefore[2].name, L"401~499(탭) 2");
+    EXPECT_EQ(settingsBefore[2].value, L"MAINCOLOR07");
+    EXPECT_EQ(settingsBefore[3].name, L"미정");
+    EXPECT_EQ(settingsBefore[3].value, L"MAINCOLOR01") << "a name outside the palette shows the first colour";
+
+    // Picker swatches: named by their colour; the one framed in red, and only it, is selected.
+    EXPECT_EQ(pickerBefore[0].name, L"MAINCOLOR06");
+    EXPECT_TRUE(Selected(pickerBefore[0]));
+    EXPECT_EQ(pickerBefore[1].name, L"MAINCOLOR10");
+    EXPECT_FALSE(Selected(pickerBefore[1]));
+    EXPECT_TRUE(Selectable(pickerBefore[1]));
+    EXPECT_EQ(pickerBefore[2].name, L"MAINCOLOR01");
+    EXPECT_FALSE(Selected(pickerBefore[2])) << "the selection before the seeding is no longer selected";
+
+    // A click moves the selection at once; a confirmed pick changes the swatch's value.
+    EXPECT_FALSE(Selected(pickerAfter[0]));
+    EXPECT_TRUE(Selected(pickerAfter[1]));
+    EXPECT_EQ(settingsAfter[0].name, L"101~199(드릴)");
+    EXPECT_EQ(settingsAfter[0].value, L"MAINCOLOR10");
+
+    // And each change is announced to clients listening for events.
+    EXPECT_TRUE(Received(EVENT_OBJECT_STATECHANGE, picker06));
+    EXPECT_TRUE(Received(EVENT_OBJECT_STATECHANGE, picker10));
+    EXPECT_TRUE(Received(EVENT_OBJECT_SELECTION, picker10));
+    EXPECT_TRUE(Received(EVENT_OBJECT_VALUECHANGE, drill));
+}
+
+TEST_F(RimtoneDllTest, TheHostThreadsComStateIsAsTheHostLeftIt)
+{
+    StartCommand();
+    ComRun none{ ~0u };
+    ComRun sta{ COINIT_APARTMENTTHREADED };
+    ComRun mta{ COINIT_MULTITHREADED };
+    LateClient client;
+    sta.lateClient = &client;
+    RunOnThread(none);
+    RunOnThread(sta);
+    RunOnThread(mta);
+
+    // Without COM: an apartment of its own while the dialog runs, none afterwards.
+    EXPECT_TRUE(none.finished);
+    EXPECT_EQ(none.before, "none");
+    EXPECT_EQ(none.during, "STA");
+    EXPECT_EQ(none.after, "none");
+    EXPECT_EQ(none.nameSeen, L"201~299(보링)");
+
+    // The host's apartment is joined and left as it was: one CoUninitialize of the host's own ends it.
+    EXPECT_TRUE(sta.finished);
+    EXPECT_EQ(sta.before, "STA");
+    EXPECT_EQ(sta.during, "STA");
+    EXPECT_EQ(sta.after, "STA");
+    EXPECT_EQ(sta.afterOwnUninitialize, "none");
+    EXPECT_EQ(sta.nameSeen, L"201~299(보링)");
+    // The host's apartment outlives the dialog: an object still held by a client is cut off from the
+    // dialog (and from the module, which the host may unload) when the dialog closes.
+    EXPECT_EQ(client.nameWhileOpen, L"201~299(보링)");
+    // Windows says RPC_E_DISCONNECTED; Wine 8 finds no stub for the object any more. A call that
+    // still reached the object would come back from the standard object of the dead window.
+    const HRESULT cutOff[] = { RPC_E_DISCONNECTED, CO_E_OBJNOTCONNECTED, HRESULT_FROM_WIN32(RPC_S_UNKNOWN_IF) };
+    EXPECT_NE(std::find(std::begin(cutOff), std::end(cutOff), client.callAfterClose), std::end(cutOff))
+        << std::hex << client.callAfterClose;
+
+    // The multithreaded apartment is the host's choice: kept, and served from as well.
+    EXPECT_TRUE(mta.finished);
+    EXPECT_EQ(mta.before, "MTA");
+    EXPECT_EQ(mta.during, "MTA");
+    EXPECT_EQ(mta.after, "MTA");
+    EXPECT_EQ(mta.afterOwnUninitialize, "none");
+    EXPECT_EQ(mta.nameSeen, L"201~299(보링)");
+}

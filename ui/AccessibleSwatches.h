@@ -1,0 +1,55 @@
+#pragma once
+// Names, values and states of a dialog's swatches for screen readers (MSAA), in this process and
+// in others: each swatch window answers WM_GETOBJECT with an object whose facts its dialog tells.
+#include <afxwin.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "ComApartment.h"
+#include "SwatchAccessible.h"
+
+class AccessibleSwatches
+{
+public:
+    // Tells the facts of the swatch at an index of the array given to Attach; runs on the dialog's
+    // thread whenever a client reads a swatch.
+    using Describe = std::function<void(int index, SwatchFacts& facts)>;
+
+    AccessibleSwatches();
+    ~AccessibleSwatches();
+    AccessibleSwatches(const AccessibleSwatches&) = delete;
+    AccessibleSwatches& operator=(const AccessibleSwatches&) = delete;
+
+    // Serves the swatches, once their windows are bound (after the dialog's data exchange). The
+    // thread's COM apartment is joined, or made, until this object goes.
+    template <class Swatch, size_t N> void Attach(Swatch (&swatches)[N], Describe describe)
+    {
+        std::vector<HWND> windows;
+        for (Swatch& swatch : swatches)
+            windows.push_back(swatch.m_hWnd);
+        AttachWindows(windows, std::move(describe));
+    }
+
+    // Tells clients what changed since the last call (values, selection), as soon as it changed.
+    void Refresh();
+
+    // The text of the label on the row of the swatch at the index, without its leading bullet and
+    // trailing colon; the second swatch of a row adds " 2", and so on.
+    CString RowName(int index) const;
+
+private:
+    struct Swatch;
+
+    void AttachWindows(const std::vector<HWND>& windows, Describe describe);
+    // Stops serving one swatch: its window procedure back, its object cut off from its clients.
+    static void Release(Swatch& swatch);
+    static LRESULT CALLBACK SwatchProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnSwatchMessage(Swatch& swatch, UINT message, WPARAM wParam, LPARAM lParam);
+    bool DescribeSafely(const Swatch& swatch, SwatchFacts& facts) const;
+
+    std::unique_ptr<ComApartment> m_apartment;
+    std::vector<std::unique_ptr<Swatch>> m_swatches;
+    Describe m_describe;
+};

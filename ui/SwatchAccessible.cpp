@@ -1,0 +1,204 @@
+#include "SwatchAccessible.h"
+
+#include <new>
+
+namespace {
+
+bool IsSelf(const VARIANT& child)
+{
+    return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+}
+
+// Forwards everything to the standard object of the window except the name, value and state of
+// the swatch itself, which come from the facts of the moment. Calls may arrive on any thread when
+// the window's thread is in the multithreaded apartment, hence the interlocked count and the
+// facts asked for through the window.
+class SwatchAccessible final : public IAccessible, public IOleWindow
+{
+public:
+    SwatchAccessible(HWND swatch, IAccessible* standard) : m_hWnd(swatch), m_standard(standard) {}
+
+    // IUnknown
+    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
+    {
+        if (!ppv)
+            return E_POINTER;
+        if (riid == __uuidof(IUnknown) || riid == __uuidof(IDispatch) || riid == __uuidof(IAccessible))
+            *ppv = static_cast<IAccessible*>(this);
+        else if (riid == __uuidof(IOleWindow))
+            *ppv = static_cast<IOleWindow*>(this);
+        else {
+            *ppv = nullptr;
+            return E_NOINTERFACE;
+        }
+        AddRef();
+        return S_OK;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(::InterlockedIncrement(&m_refs)); }
+    STDMETHODIMP_(ULONG) Release() override
+    {
+        const LONG refs = ::InterlockedDecrement(&m_refs);
+        if (refs == 0)
+            delete this;
+        return static_cast<ULONG>(refs);
+    }
+
+    // IDispatch: late-bound callers would bypass the facts, so there is no type information.
+    STDMETHODIMP GetTypeInfoCount(UINT* pctinfo) override
+    {
+        if (!pctinfo)
+            return E_POINTER;
+        *pctinfo = 0;
+        return S_OK;
+    }
+    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo) override
+    {
+        if (ppTInfo)
+            *ppTInfo = nullptr;
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override
+    {
+        return E_NOTIMPL;
+    }
+
+    // IOleWindow: tells clients which window the object stands for.
+    STDMETHODIMP GetWindow(HWND* phwnd) override
+    {
+        if (!phwnd)
+            return E_POINTER;
+        *phwnd = m_hWnd;
+        return S_OK;
+    }
+    STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+    // IAccessible: what the swatch's dialog knows.
+    STDMETHODIMP get_accName(VARIANT varChild, BSTR* pszName) override
+    {
+        SwatchFacts facts;
+        if (pszName && IsSelf(varChild) && AskFacts(facts) && !facts.name.IsEmpty())
+            return Text(facts.name, pszName);
+        return m_standard->get_accName(varChild, pszName);
+    }
+    STDMETHODIMP get_accValue(VARIANT varChild, BSTR* pszValue) override
+    {
+        SwatchFacts facts;
+        if (pszValue && IsSelf(varChild) && AskFacts(facts) && !facts.value.IsEmpty())
+            return Text(facts.value, pszValue);
+        return m_standard->get_accValue(varChild, pszValue);
+    }
+    STDMETHODIMP get_accState(VARIANT varChild, VARIANT* pvarState) override
+    {
+        const HRESULT hr = m_standard->get_accState(varChild, pvarState);
+        SwatchFacts facts;
+        if (FAILED(hr) || !IsSelf(varChild) || pvarState->vt != VT_I4 || !AskFacts(facts))
+            return hr;
+        // The swatches are tab stops: the keyboard reaches them.
+        if (::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_TABSTOP)
+            pvarState->lVal |= STATE_SYSTEM_FOCUSABLE;
+        if (facts.selectable)
+            pvarState->lVal |= STATE_SYSTEM_SELECTABLE;
+        if (facts.selected)
+            pvarState->lVal |= STATE_SYSTEM_SELECTED;
+        else
+            pvarState->lVal &= ~STATE_SYSTEM_SELECTED;
+        return hr;
+    }
+
+    // IAccessible: the standard object's answers.
+    STDMETHODIMP get_accParent(IDispatch** ppdispParent) override { return m_standard->get_accParent(ppdispParent); }
+    STDMETHODIMP get_accChildCount(long* pcountChildren) override
+    {
+        return m_standard->get_accChildCount(pcountChildren);
+    }
+    STDMETHODIMP get_accChild(VARIANT varChild, IDispatch** ppdispChild) override
+    {
+        return m_standard->get_accChild(varChild, ppdispChild);
+    }
+    STDMETHODIMP get_accDescription(VARIANT varChild, BSTR* pszDescription) override
+    {
+        return m_standard->get_accDescription(varChild, pszDescription);
+    }
+    STDMETHODIMP get_accRole(VARIANT varChild, VARIANT* pvarRole) override
+    {
+        return m_standard->get_accRole(varChild, pvarRole);
+    }
+    STDMETHODIMP get_accHelp(VARIANT varChild, BSTR* pszHelp) override { return m_standard->get_accHelp(varChild, pszHelp); }
+    STDMETHODIMP get_accHelpTopic(BSTR* pszHelpFile, VARIANT varChild, long* pidTopic) override
+    {
+        return m_standard->get_accHelpTopic(pszHelpFile, varChild, pidTopic);
+    }
+    STDMETHODIMP get_accKeyboardShortcut(VARIANT varChild, BSTR* pszKeyboardShortcut) override
+    {
+        return m_standard->get_accKeyboardShortcut(varChild, pszKeyboardShortcut);
+    }
+    STDMETHODIMP get_accFocus(VARIANT* pvarChild) override { return m_standard->get_accFocus(pvarChild); }
+    STDMETHODIMP get_accSelection(VARIANT* pvarChildren) override { return m_standard->get_accSelection(pvarChildren); }
+    STDMETHODIMP get_accDefaultAction(VARIANT varChild, BSTR* pszDefaultAction) override
+    {
+        return m_standard->get_accDefaultAction(varChild, pszDefaultAction);
+    }
+    STDMETHODIMP accSelect(long flagsSelect, VARIANT varChild) override
+    {
+        return m_standard->accSelect(flagsSelect, varChild);
+    }
+    STDMETHODIMP accLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight, VARIANT varChild) override
+    {
+        return m_standard->accLocation(pxLeft, pyTop, pcxWidth, pcyHeight, varChild);
+    }
+    STDMETHODIMP accNavigate(long navDir, VARIANT varStart, VARIANT* pvarEndUpAt) override
+    {
+        return m_standard->accNavigate(navDir, varStart, pvarEndUpAt);
+    }
+    STDMETHODIMP accHitTest(long xLeft, long yTop, VARIANT* pvarChild) override
+    {
+        return m_standard->accHitTest(xLeft, yTop, pvarChild);
+    }
+    STDMETHODIMP accDoDefaultAction(VARIANT varChild) override { return m_standard->accDoDefaultAction(varChild); }
+    STDMETHODIMP put_accName(VARIANT varChild, BSTR szName) override { return m_standard->put_accName(varChild, szName); }
+    STDMETHODIMP put_accValue(VARIANT varChild, BSTR szValue) override
+    {
+        return m_standard->put_accValue(varChild, szValue);
+    }
+
+private:
+    ~SwatchAccessible() { m_standard->Release(); }
+
+    // The facts of the moment, read on the window's thread; false once the window no longer
+    // answers (destroyed, or its dialog has let go of it).
+    bool AskFacts(SwatchFacts& facts) const
+    {
+        return ::SendMessageW(m_hWnd, SwatchFactsMessage(), 0, reinterpret_cast<LPARAM>(&facts)) != 0;
+    }
+
+    static HRESULT Text(const CString& text, BSTR* pText)
+    {
+        *pText = ::SysAllocStringLen(text, static_cast<UINT>(text.GetLength()));
+        return *pText ? S_OK : E_OUTOFMEMORY;
+    }
+
+    LONG m_refs = 1;
+    const HWND m_hWnd;
+    IAccessible* const m_standard;
+};
+
+} // namespace
+
+UINT SwatchFactsMessage()
+{
+    static const UINT message = ::RegisterWindowMessageW(L"Rimtone.SwatchFacts");
+    return message;
+}
+
+IAccessible* CreateSwatchAccessible(HWND swatch)
+{
+    IAccessible* standard = nullptr;
+    if (FAILED(::CreateStdAccessibleObject(swatch, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard)))
+        || !standard)
+        return nullptr;
+    auto* object = new (std::nothrow) SwatchAccessible(swatch, standard);
+    if (!object)
+        standard->Release();
+    return object;
+}
