@@ -27,6 +27,13 @@ inline constexpr int SlotSwatchIds[CategorySlotCount] = {
     IDC_SWATCH_JB,           IDC_SWATCH_WC, IDC_SWATCH_MILLING, IDC_SWATCH_SLOT,
 };
 
+// The label of each slot's row, in slot order: the two tap swatches share theirs.
+inline constexpr int SlotLabelIds[CategorySlotCount] = {
+    IDC_LABEL_UNDETERMINED, IDC_LABEL_DRILL, IDC_LABEL_BORING, IDC_LABEL_REAMER,
+    IDC_LABEL_TAP,          IDC_LABEL_TAP,   IDC_LABEL_COUNTERBORE, IDC_LABEL_JG,
+    IDC_LABEL_JB,           IDC_LABEL_WC,    IDC_LABEL_MILLING, IDC_LABEL_SLOT,
+};
+
 // The slot of a settings swatch, or -1 for any other control.
 constexpr int SlotOfSwatch(int controlId)
 {
