@@ -100,12 +100,12 @@ ScopedHighContrast::~ScopedHighContrast()
     ::SetSysColors(static_cast<int>(m_elements.size()), m_elements.data(), m_saved.data());
 }
 
-int RunTestsAtDpi(int dpi, const std::wstring& filter)
+int RunAgainAtDpi(int dpi, const std::wstring& arguments)
 {
     wchar_t program[MAX_PATH] = {};
     if (!::GetModuleFileNameW(nullptr, program, MAX_PATH))
         return -1;
-    std::wstring commandLine = L"\"" + std::wstring(program) + L"\" --gtest_filter=" + filter;
+    std::wstring commandLine = L"\"" + std::wstring(program) + L"\" " + arguments;
     ::SetEnvironmentVariableW(kDpiVariable, std::to_wstring(dpi).c_str());
 
     ScopedLogPixels scale(dpi);

@@ -21,12 +21,13 @@ private:
     std::vector<COLORREF> m_saved;
 };
 
-// Runs this test program again, with only the tests matching `filter`, in a process that starts
-// at `dpi` (Wine reads the display scale, "LogPixels" under HKCU\Control Panel\Desktop, when a
-// process starts). The value is set for the child's start only and put back before this returns,
-// also after a run that was killed part-way (the value before is kept beside it until then).
-// The child sees RIMTONE_TEST_DPI = dpi. Returns the child's exit code, or -1 when it did not run.
-int RunTestsAtDpi(int dpi, const std::wstring& filter);
+// Runs this program again with `arguments` in a process that starts at `dpi` (Wine reads the
+// display scale, "LogPixels" under HKCU\Control Panel\Desktop, when a process starts). The value
+// is set for the child's run only and put back before this returns, also after a run that was
+// killed part-way (the value before is kept beside it until then). The child sees
+// RIMTONE_TEST_DPI = dpi. Returns the child's exit code, or -1 when it did not run. Call it with
+// no RegistrySandbox alive: the display scale must reach the real user's key.
+int RunAgainAtDpi(int dpi, const std::wstring& arguments);
 
-// The DPI a child started by RunTestsAtDpi runs at; 0 in a process of the ordinary run.
+// The DPI a child started by RunAgainAtDpi runs at; 0 in a process of the ordinary run.
 int ChildTestDpi();

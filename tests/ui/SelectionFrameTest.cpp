@@ -133,5 +133,5 @@ TEST(SelectionFrame, WidthAndDistanceAt192Dpi)
 {
     if (ChildTestDpi())
         GTEST_SKIP() << "run by the parent";
-    EXPECT_EQ(RunTestsAtDpi(192, L"AtChildDpi.*"), 0) << "the child's failures are in its output above";
+    EXPECT_EQ(RunAgainAtDpi(192, L"--gtest_filter=AtChildDpi.*"), 0) << "the child's failures are in its output above";
 }

@@ -1,6 +1,7 @@
 // The settings dialog from the keyboard: Tab in the template's order, a focus cue on the focused
 // swatch in the system's highlight colours, Space or Enter on it opens the picker as a click does.
 #include "DialogDriver.h"
+#include "DisplaySettings.h"
 #include "FramePixels.h"
 #include "Palette.h"
 #include "RegistrySandbox.h"
@@ -99,6 +100,25 @@ TEST_F(SettingsKeyboardTest, SpaceOrEnterOnASwatchOpensThePickerAndEnterElsewher
     script.Then([] { return FindShownDialog(kPickerCaption) == nullptr; });
     script.Do([this] { ::SendMessageW(dialog.m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog.m_hWnd, IDCANCEL)), TRUE); })
         .Do([] { PressKey(VK_RETURN); });  // Enter on a focused button presses it
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(script.Finished());
+}
+
+TEST(AtChildDpi, FocusCueScalesWithTheWindow)
+{
+    if (!ChildTestDpi())
+        GTEST_SKIP() << "runs in the child that SelectionFrame.WidthAndDistanceAt192Dpi starts";
+    RegistrySandbox sandbox;
+    RimtoneDlg dialog;
+    ModalScript script;
+    script.WaitFor(kSettingsCaption)
+        .Do([] { PressKey(VK_TAB); })
+        .Do([] { PressKey(VK_TAB); })
+        .Do([&] {
+            EXPECT_EQ(DialogDpi(dialog.m_hWnd), ChildTestDpi());
+            ExpectFocusCue(dialog.m_hWnd, IDC_SWATCH_DRILL, PaletteColor(6));
+            PressKey(VK_ESCAPE);
+        });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_TRUE(script.Finished());
 }
