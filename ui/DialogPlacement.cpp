@@ -27,24 +27,31 @@ bool Contains(const RECT& area, const RECT& rect)
     return rect.left >= area.left && rect.top >= area.top && rect.right <= area.right && rect.bottom <= area.bottom;
 }
 
-void MoveWindowTo(HWND hWnd, const RECT& rect)
-{
-    ::SetWindowPos(hWnd, nullptr, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-} // namespace
-
-RECT WorkAreaOf(HWND hWnd)
+// The primary monitor's work area stands in for a monitor the system cannot describe.
+RECT WorkAreaOfMonitor(HMONITOR monitor)
 {
     MONITORINFO info = {};
     info.cbSize = sizeof info;
-    if (::GetMonitorInfoW(::MonitorFromWindow(hWnd, MONITOR_DEFAULTTONEAREST), &info))
+    if (monitor && ::GetMonitorInfoW(monitor, &info))
         return info.rcWork;
     RECT area = {};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     return area;
 }
 
+void MoveWindowTo(HWND hWnd, const RECT& rect)
+{
+    ::SetWindowPos(hWnd, nullptr, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The work area (the screen less the task bars) of the monitor nearest to the window.
+RECT WorkAreaOf(HWND hWnd)
+{
+    return WorkAreaOfMonitor(::MonitorFromWindow(hWnd, MONITOR_DEFAULTTONEAREST));
+}
+
+// The rectangle moved by the least distance that puts it inside `area`; one larger than the area
+// keeps its top-left corner inside, so that the caption stays reachable.
 RECT MovedInside(const RECT& rect, const RECT& area)
 {
     LONG left = rect.left;
@@ -60,6 +67,9 @@ RECT MovedInside(const RECT& rect, const RECT& area)
     return RectAt(left, top, { Width(rect), Height(rect) });
 }
 
+// The rectangle of `size` beside `keepClear` (to its right, its left, below it, above it: the first
+// side where it fits wholly inside `area`), not overlapping it; where no side fits, below it, moved
+// inside the area.
 RECT PlacedBeside(const RECT& keepClear, SIZE size, const RECT& area, int gap)
 {
     // Beside the row, centred on it across; then moved along that side into the area, which keeps
@@ -79,6 +89,8 @@ RECT PlacedBeside(const RECT& keepClear, SIZE size, const RECT& area, int gap)
     }
     return MovedInside(sides[2], area);
 }
+
+} // namespace
 
 void CentreOnOwner(HWND dialog)
 {
@@ -102,10 +114,8 @@ void PlaceBeside(HWND popup, const RECT& keepClear)
         MoveWindowTo(popup, MovedInside(rect, WorkAreaOf(popup)));
         return;
     }
-    HMONITOR monitor = ::MonitorFromRect(&keepClear, MONITOR_DEFAULTTONEAREST);
-    MONITORINFO info = {};
-    info.cbSize = sizeof info;
-    const RECT area = ::GetMonitorInfoW(monitor, &info) ? info.rcWork : WorkAreaOf(popup);
+    // The monitor of the row, which may not be the one the popup was created on.
+    const RECT area = WorkAreaOfMonitor(::MonitorFromRect(&keepClear, MONITOR_DEFAULTTONEAREST));
     const int gap = ScaleToDpi(kGapAt96, WindowDpi(popup, nullptr));
     MoveWindowTo(popup, PlacedBeside(keepClear, { Width(rect), Height(rect) }, area, gap));
 }
