@@ -191,18 +191,17 @@ void PvStColorDlg::OnPaint()
     // Every frame but the selection's is drawn over in the background colour, so that exactly one
     // stays however many selections came and went between two paints; the red frame comes last,
     // over a neighbour's erased one where they touch.
-    CGdiObject* pOldBrush = dc.SelectStockObject(NULL_BRUSH);
     CPen background(PS_SOLID, width, DialogBackgroundColor(m_hWnd, dc.m_hDC));
+    CPen red(PS_SOLID, width, kSelectionRed);
+    CGdiObject* pOldBrush = dc.SelectStockObject(NULL_BRUSH);
     CPen* pOldPen = dc.SelectObject(&background);
     for (int row = 1; row <= MainColorCount; ++row) {
         if (PickerSwatchId(row) != selectedId)
             DrawFrame(dc, PickerSwatchId(row), offset);
     }
     if (selectedId) {
-        CPen red(PS_SOLID, width, kSelectionRed);
         dc.SelectObject(&red);
         DrawFrame(dc, selectedId, offset);
-        dc.SelectObject(pOldPen);
     }
     dc.SelectObject(pOldPen);
     dc.SelectObject(pOldBrush);
