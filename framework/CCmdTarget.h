@@ -13,6 +13,7 @@ enum AfxSig : UINT_PTR
     AfxSig_vv,        // void handler()                              WM_PAINT, control notifications
     AfxSig_hDWw,      // HBRUSH handler(CDC*, CWnd*, UINT nCtlColor) WM_CTLCOLOR
     AfxSig_vw,        // void handler(UINT nID)                      notifications of a range of controls
+    AfxSig_lwl,       // LRESULT handler(WPARAM, LPARAM)             any window message (ON_MESSAGE)
 };
 
 struct AFX_MSGMAP_ENTRY

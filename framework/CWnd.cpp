@@ -20,6 +20,7 @@ union MessageMapFunctions
     AFX_PMSG pfn;
     void (CCmdTarget::*pfn_vw)(UINT);
     HBRUSH (CCmdTarget::*pfn_hDWw)(CDC*, CWnd*, UINT);
+    LRESULT (CCmdTarget::*pfn_lwl)(WPARAM, LPARAM);
 };
 
 bool IsCtlColorMessage(UINT message)
@@ -264,6 +265,9 @@ BOOL CWnd::DispatchEntry(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM wPa
         *pResult = 0;
         return TRUE;
     }
+    case AfxSig_lwl:
+        *pResult = (this->*mmf.pfn_lwl)(wParam, lParam);
+        return TRUE;
     case AfxSig_hDWw: {
         CDC dc;
         dc.Attach(reinterpret_cast<HDC>(wParam));

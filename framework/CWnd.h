@@ -109,3 +109,8 @@ template <class Handler> inline AFX_PMSG AfxMsgFunction(Handler pfn)
       AfxMsgFunction(static_cast<void (CCmdTarget::*)(UINT)>(static_cast<void (ThisClass::*)(UINT)>(memberFxn))) },
 
 #define ON_COMMAND(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
+
+#define ON_MESSAGE(message, memberFxn) \
+    { static_cast<UINT>(message), 0, 0, 0, AfxSig_lwl, \
+      AfxMsgFunction(static_cast<LRESULT (CCmdTarget::*)(WPARAM, LPARAM)>( \
+          static_cast<LRESULT (ThisClass::*)(WPARAM, LPARAM)>(memberFxn))) },

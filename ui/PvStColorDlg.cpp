@@ -1,14 +1,57 @@
 #include "PvStColorDlg.h"
 
+#include "DialogPlacement.h"
 #include "SwatchControls.h"
+#include "WindowDpi.h"
 
 namespace {
+
+const COLORREF kSelectionRed = RGB(255, 0, 0);
+// The selection frame at 96 DPI: its line's width, and how far outside the swatch it runs.
+constexpr int kFrameWidthAt96 = 2;
+constexpr int kFrameOffsetAt96 = 3;
+// The swatches stand in two rows of eight, in palette order.
+constexpr int kGridColumns = MainColorCount / 2;
 
 // The palette name a picker swatch stands for; empty for any other control.
 CString ColorNameOfSwatch(UINT controlId)
 {
     const int row = PickerSwatchRow(static_cast<int>(controlId));
     return row ? CString(MainColorOfRow(row).name) : CString();
+}
+
+// The palette row a key leads to from `row`, or 0 for a key that does not move in the grid. Right
+// and Left follow palette order round from the last colour to the first; Up and Down go to the same
+// column of the other row.
+int RowAfterKey(int row, UINT key)
+{
+    switch (key) {
+    case VK_RIGHT:
+        return row % MainColorCount + 1;
+    case VK_LEFT:
+        return (row + MainColorCount - 2) % MainColorCount + 1;
+    case VK_UP:
+    case VK_DOWN:
+        return row > kGridColumns ? row - kGridColumns : row + kGridColumns;
+    case VK_HOME:
+        return 1;
+    case VK_END:
+        return MainColorCount;
+    default:
+        return 0;
+    }
+}
+
+// The colour the dialog's background really is: what it paints its background with (the answer to
+// WM_CTLCOLORDLG), not the default background colour of a device context, which is white.
+COLORREF DialogBackgroundColor(HWND dialog, HDC hDC)
+{
+    HBRUSH brush = reinterpret_cast<HBRUSH>(
+        ::SendMessageW(dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(hDC), reinterpret_cast<LPARAM>(dialog)));
+    LOGBRUSH logBrush = {};
+    if (brush && ::GetObjectW(brush, sizeof logBrush, &logBrush) == sizeof logBrush && logBrush.lbStyle == BS_SOLID)
+        return logBrush.lbColor;
+    return ::GetSysColor(COLOR_3DFACE);
 }
 
 } // namespace
@@ -41,8 +84,10 @@ void PvStColorDlg::SelectColor(CString colorName)
         return;
     m_strPrevColor = m_strSelColor;
     m_strSelColor = colorName;
-    if (m_hWnd)
+    if (m_hWnd) {
+        UpdateGridTabStop();
         InvalidateRect(nullptr, FALSE);
+    }
     m_accessibleSwatches.Refresh();
 }
 
@@ -63,27 +108,73 @@ BOOL PvStColorDlg::OnInitDialog()
         // The swatch framed in red: none for an empty selection.
         facts.selected = !m_strSelColor.IsEmpty() && GetColorCtrlId(m_strSelColor) == id;
     });
-    return TRUE;
+    PlaceBeside(m_hWnd, m_rcKeepClear);
+    UpdateGridTabStop();
+    // The focus starts on the selected swatch, where the keyboard picks on from.
+    FocusSwatch(GetColorCtrlId(m_strSelColor));
+    return FALSE;
 }
 
 BOOL PvStColorDlg::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message == WM_KEYDOWN) {
-        if (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_SPACE) {
-            OnOK();
+        const UINT key = static_cast<UINT>(pMsg->wParam);
+        if (key == VK_RETURN || key == VK_SPACE) {
+            // A key held down since it opened the picker repeats: it must not confirm at once.
+            if (pMsg->lParam & (1 << 30))
+                return TRUE;
+            if (pMsg->hwnd == ::GetDlgItem(m_hWnd, IDCANCEL))
+                OnCancel();
+            else
+                OnOK();
             return TRUE;
         }
-        if (pMsg->wParam == VK_ESCAPE) {
+        if (key == VK_ESCAPE) {
             OnCancel();
             return TRUE;
         }
+        if (MoveInGrid(pMsg->hwnd, key))
+            return TRUE;
     }
     return CDialog::PreTranslateMessage(pMsg);
+}
+
+bool PvStColorDlg::MoveInGrid(HWND swatch, UINT key)
+{
+    if (::GetParent(swatch) != m_hWnd)
+        return false;
+    const int row = PickerSwatchRow(::GetDlgCtrlID(swatch));
+    const int next = row ? RowAfterKey(row, key) : 0;
+    if (!next)
+        return false;
+    SelectColor(MainColorOfRow(next).name);
+    FocusSwatch(PickerSwatchId(next));
+    ::UpdateWindow(m_hWnd);
+    return true;
+}
+
+void PvStColorDlg::UpdateGridTabStop()
+{
+    const int selectedId = GetColorCtrlId(m_strSelColor);
+    for (int row = 1; row <= MainColorCount; ++row) {
+        HWND swatch = ::GetDlgItem(m_hWnd, PickerSwatchId(row));
+        const LONG style = ::GetWindowLongW(swatch, GWL_STYLE);
+        const LONG wanted = PickerSwatchId(row) == selectedId ? style | WS_TABSTOP : style & ~WS_TABSTOP;
+        if (swatch && wanted != style)
+            ::SetWindowLongW(swatch, GWL_STYLE, wanted);
+    }
 }
 
 void PvStColorDlg::OnSwatchClicked(UINT nID)
 {
     SelectColor(ColorNameOfSwatch(nID));
+    // As with a radio button, the clicked swatch takes the focus: the keyboard goes on from there.
+    FocusSwatch(static_cast<int>(nID));
+}
+
+void PvStColorDlg::FocusSwatch(int controlId)
+{
+    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(m_hWnd, controlId)), TRUE);
 }
 
 void PvStColorDlg::OnSwatchDoubleClicked(UINT nID)
@@ -100,13 +191,31 @@ HBRUSH PvStColorDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 void PvStColorDlg::OnPaint()
 {
     CPaintDC dc(this);
-    if (!m_strPrevColor.IsEmpty())
-        DrawFrame(dc, GetColorCtrlId(m_strPrevColor), dc.GetBkColor());
-    if (!m_strSelColor.IsEmpty())
-        DrawFrame(dc, GetColorCtrlId(m_strSelColor), RGB(255, 0, 0));
+    const int dpi = WindowDpi(m_hWnd, dc.m_hDC);
+    const int width = ScaleToDpi(kFrameWidthAt96, dpi);
+    const int offset = ScaleToDpi(kFrameOffsetAt96, dpi);
+    const int selectedId = m_strSelColor.IsEmpty() ? 0 : GetColorCtrlId(m_strSelColor);
+
+    // Every frame but the selection's is drawn over in the background colour, so that exactly one
+    // stays however many selections came and went between two paints; the red frame comes last,
+    // over a neighbour's erased one where they touch.
+    CPen background(PS_SOLID, width, DialogBackgroundColor(m_hWnd, dc.m_hDC));
+    CPen red(PS_SOLID, width, kSelectionRed);
+    CGdiObject* pOldBrush = dc.SelectStockObject(NULL_BRUSH);
+    CPen* pOldPen = dc.SelectObject(&background);
+    for (int row = 1; row <= MainColorCount; ++row) {
+        if (PickerSwatchId(row) != selectedId)
+            DrawFrame(dc, PickerSwatchId(row), offset);
+    }
+    if (selectedId) {
+        dc.SelectObject(&red);
+        DrawFrame(dc, selectedId, offset);
+    }
+    dc.SelectObject(pOldPen);
+    dc.SelectObject(pOldBrush);
 }
 
-void PvStColorDlg::DrawFrame(CDC& dc, int controlId, COLORREF color)
+void PvStColorDlg::DrawFrame(CDC& dc, int controlId, int offset)
 {
     CWnd* pSwatch = GetDlgItem(controlId);
     if (!pSwatch)
@@ -114,11 +223,5 @@ void PvStColorDlg::DrawFrame(CDC& dc, int controlId, COLORREF color)
     RECT rect;
     pSwatch->GetWindowRect(&rect);
     ScreenToClient(&rect);
-
-    CPen pen(PS_SOLID, 2, color);
-    CPen* pOldPen = dc.SelectObject(&pen);
-    CGdiObject* pOldBrush = dc.SelectStockObject(NULL_BRUSH);
-    dc.Rectangle(rect.left - 3, rect.top - 3, rect.right + 3, rect.bottom + 3);
-    dc.SelectObject(pOldBrush);
-    dc.SelectObject(pOldPen);
+    dc.Rectangle(rect.left - offset, rect.top - offset, rect.right + offset, rect.bottom + offset);
 }

@@ -1,5 +1,6 @@
 #include "RimtoneDlg.h"
 
+#include "DialogPlacement.h"
 #include "PvStColorDlg.h"
 #include "RegistryString.h"
 #include "SwatchControls.h"
@@ -38,7 +39,37 @@ BOOL RimtoneDlg::OnInitDialog()
         facts.name = m_accessibleSwatches.RowName(slot);
         facts.value = MainColorOfRow(row ? row : 1).name;  // the colour the swatch shows
     });
+    CentreOnOwner(m_hWnd);
     return FALSE;
+}
+
+BOOL RimtoneDlg::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_SPACE || pMsg->wParam == VK_RETURN) &&
+        ::GetParent(pMsg->hwnd) == m_hWnd) {
+        const int controlId = ::GetDlgCtrlID(pMsg->hwnd);
+        if (SlotOfSwatch(controlId) >= 0) {
+            // A key held down since the picker closed repeats: it must not open it again.
+            if (!(pMsg->lParam & (1 << 30)))
+                ::SendMessageW(m_hWnd, WM_COMMAND, MAKEWPARAM(controlId, STN_CLICKED), reinterpret_cast<LPARAM>(pMsg->hwnd));
+            return TRUE;
+        }
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+RECT RimtoneDlg::SlotRowRect(int slot) const
+{
+    RECT row;
+    ::GetWindowRect(::GetDlgItem(m_hWnd, SlotLabelIds[slot]), &row);
+    for (int other = 0; other < CategorySlotCount; ++other) {
+        if (SlotLabelIds[other] != SlotLabelIds[slot])
+            continue;
+        RECT swatch;
+        ::GetWindowRect(::GetDlgItem(m_hWnd, SlotSwatchIds[other]), &swatch);
+        ::UnionRect(&row, &row, &swatch);
+    }
+    return row;
 }
 
 void RimtoneDlg::OnSwatchClicked(UINT nID)
@@ -50,6 +81,7 @@ void RimtoneDlg::OnSwatchClicked(UINT nID)
 
     PvStColorDlg picker(this);
     picker.SelectColor(swatch.m_strColorName);
+    picker.m_rcKeepClear = SlotRowRect(slot);
     if (picker.DoModal() != IDOK)
         return;
 

@@ -1,5 +1,6 @@
 #pragma once
-// The settings dialog: one swatch per category slot; a click picks its colour, stored at once.
+// The settings dialog: one swatch per category slot; a click, Space or Enter on it picks its colour,
+// stored at once.
 #include <afxwin.h>
 
 #include "AccessibleSwatches.h"
@@ -19,9 +20,16 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    // Space or Enter on a focused swatch opens the picker, as a click does; other keys are the
+    // dialog manager's (Enter elsewhere OK, Esc Cancel, Tab in template order).
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // Opens the colour picker on the clicked swatch's colour and stores a confirmed pick at once.
     afx_msg void OnSwatchClicked(UINT nID);
+
+private:
+    // The row of a slot in screen coordinates: its label and the swatches beside it.
+    RECT SlotRowRect(int slot) const;
 
     DECLARE_MESSAGE_MAP()
 

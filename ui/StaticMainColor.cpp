@@ -1,6 +1,8 @@
 #include "StaticMainColor.h"
 
+#include "FocusCue.h"
 #include "PaletteTable.h"
+#include "WindowDpi.h"
 
 StaticMainColor::StaticMainColor() : m_strColorName(MainColorOfRow(1).name)
 {
@@ -10,6 +12,9 @@ StaticMainColor::~StaticMainColor() = default;
 
 BEGIN_MESSAGE_MAP(StaticMainColor, CStatic)
     ON_WM_PAINT()
+    ON_MESSAGE(WM_SETFOCUS, &StaticMainColor::OnFocusCueChanged)
+    ON_MESSAGE(WM_KILLFOCUS, &StaticMainColor::OnFocusCueChanged)
+    ON_MESSAGE(WM_UPDATEUISTATE, &StaticMainColor::OnFocusCueChanged)
 END_MESSAGE_MAP()
 
 void StaticMainColor::OnPaint()
@@ -27,4 +32,13 @@ void StaticMainColor::OnPaint()
         row = palette.FindByName(MainColorOfRow(1).name);
     const PaletteEntry& entry = palette.m_aEntries[row];
     dc.FillSolidRect(&rect, RGB(entry.m_nRed, entry.m_nGreen, entry.m_nBlue));
+    if (ShowsFocusCue(m_hWnd))
+        DrawFocusCue(dc.m_hDC, rect, WindowDpi(m_hWnd, dc.m_hDC));
+}
+
+LRESULT StaticMainColor::OnFocusCueChanged(WPARAM, LPARAM)
+{
+    const LRESULT result = Default();
+    InvalidateRect(nullptr, FALSE);
+    return result;
 }

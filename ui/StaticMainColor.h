@@ -1,5 +1,6 @@
 #pragma once
-// Swatch of the settings dialog: paints the palette colour named by its owner.
+// Swatch of the settings dialog: paints the palette colour named by its owner, with a focus cue
+// while the keyboard has it.
 #include <afxwin.h>
 
 class StaticMainColor : public CStatic
@@ -12,6 +13,8 @@ public:
 
 protected:
     afx_msg void OnPaint();
+    // Focus gained or lost, or the window's focus cues shown or hidden: repaint with or without the cue.
+    afx_msg LRESULT OnFocusCueChanged(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 };

@@ -50,6 +50,23 @@ constexpr bool EverySlotHasASwatchOfItsOwn()
 }
 static_assert(EverySlotHasASwatchOfItsOwn(), "each slot has a swatch control, and no two slots share one");
 
+// The label of each slot's row, in slot order: the two tap swatches share theirs.
+struct SlotLabelTable
+{
+    int idOfSlot[CategorySlotCount];
+};
+
+constexpr SlotLabelTable MakeSlotLabelTable()
+{
+    SlotLabelTable table = {};
+    for (int slot = 0; slot < CategorySlotCount; ++slot)
+        table.idOfSlot[slot] = FactsOf(UseOfSlot(slot).category).labelId;
+    return table;
+}
+
+inline constexpr SlotLabelTable kSlotLabelTable = MakeSlotLabelTable();
+inline constexpr const int (&SlotLabelIds)[CategorySlotCount] = kSlotLabelTable.idOfSlot;
+
 // The slot of a settings swatch, or -1 for any other control.
 constexpr int SlotOfSwatch(int controlId)
 {

@@ -10,13 +10,10 @@ namespace {
 
 const COLORREF kRed = RGB(255, 0, 0);
 
-// The background colour of a fresh device context, which the paint context of the picker has.
-COLORREF DefaultBackground(HWND window)
+// The dialog's own background, which a frame no longer shown is drawn over in.
+COLORREF Face()
 {
-    HDC dc = ::GetDC(window);
-    const COLORREF color = ::GetBkColor(dc);
-    ::ReleaseDC(window, dc);
-    return color;
+    return ::GetSysColor(COLOR_3DFACE);
 }
 
 struct Outcome
@@ -55,7 +52,7 @@ TEST(ColorPicker, SeededSelectionIsFramedInRedOverThePreviousFrame)
     ModalScript script;
     script.WaitFor(kPickerCaption, &w)
         .Do([&] {
-            EXPECT_EQ(FrameColor(w, 17015), DefaultBackground(w));
+            EXPECT_EQ(FrameColor(w, 17015), Face());
             EXPECT_EQ(FrameColor(w, 17037), kRed);
             EXPECT_NE(FrameColor(w, 17040), kRed);
             Click(w, 17033);
@@ -65,7 +62,7 @@ TEST(ColorPicker, SeededSelectionIsFramedInRedOverThePreviousFrame)
         })
         .Do([&] {
             EXPECT_TRUE(picker.m_strPrevColor == L"MAINCOLOR03");
-            EXPECT_EQ(FrameColor(w, 17033), DefaultBackground(w));
+            EXPECT_EQ(FrameColor(w, 17033), Face());
             EXPECT_EQ(FrameColor(w, 17044), kRed);
             Click(w, 17044);  // already selected: nothing moves
         })
@@ -95,7 +92,7 @@ TEST(ColorPicker, SeedsOutsideThePaletteFrameTheFirstSwatch)
     EXPECT_EQ(outside.selected, L"MAINCOLOR17");
 
     Outcome empty = RunPicker(L"", [](HWND w) {
-        EXPECT_EQ(FrameColor(w, 17015), DefaultBackground(w));
+        EXPECT_EQ(FrameColor(w, 17015), Face());
         for (int number = 1; number <= 16; ++number)
             EXPECT_NE(FrameColor(w, PickerSwatchId(number)), kRed) << number;
         Click(w, IDOK);
@@ -104,21 +101,21 @@ TEST(ColorPicker, SeedsOutsideThePaletteFrameTheFirstSwatch)
     EXPECT_EQ(empty.selected, L"");
 }
 
-TEST(ColorPicker, EnterOrSpaceOnTheFocusedCancelButtonIsOk)
+TEST(ColorPicker, EnterOrSpaceOnTheFocusedCancelButtonCancel)
 {
     for (UINT key : { VK_RETURN, VK_SPACE }) {
         Outcome run = RunPicker(nullptr, [](HWND w) { Click(w, 17040); },
-                            [](HWND) {
-                                // Tab from the first swatch past the other 15 and OK, as a person would.
-                                for (int i = 0; i < 17; ++i)
-                                    PressKey(VK_TAB);
+                            [](HWND w) {
+                                // The clicked swatch has the focus: Tab to OK, then to CANCEL.
+                                EXPECT_EQ(::GetFocus(), ::GetDlgItem(w, 17040));
+                                PressKey(VK_TAB);
+                                PressKey(VK_TAB);
                             },
                             [key](HWND w) {
                                 EXPECT_EQ(::GetFocus(), ::GetDlgItem(w, IDCANCEL));
                                 PressKey(key);
                             });
-        EXPECT_EQ(run.result, IDOK) << key;
-        EXPECT_EQ(run.selected, L"MAINCOLOR10");
+        EXPECT_EQ(run.result, IDCANCEL) << key;
     }
 }
 

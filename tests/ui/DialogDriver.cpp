@@ -141,6 +141,14 @@ void PressKey(UINT virtualKey)
     ::PostMessageW(focus, WM_KEYUP, virtualKey, 1 | (scan << 16) | (3u << 30));
 }
 
+void HoldShift(bool down)
+{
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_SHIFT] = keys[VK_LSHIFT] = down ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+}
+
 COLORREF ClientPixel(HWND window, int x, int y)
 {
     ::UpdateWindow(window);

@@ -50,6 +50,9 @@ void Click(HWND dialog, int controlId);
 void DoubleClick(HWND dialog, int controlId);
 // Posts a key press to the control that has the focus.
 void PressKey(UINT virtualKey);
+// Holds Shift down (or lets it go) in this thread's keyboard state, which the dialog manager reads
+// for Shift+Tab; a posted key does not change that state by itself.
+void HoldShift(bool down);
 
 // Colour at (x, y) of a control's client area, as painted.
 COLORREF ControlPixel(HWND dialog, int controlId, int x, int y);

@@ -1,8 +1,12 @@
 // Renders both dialogs with their default colours and writes what is on screen as 24-bit BMP
-// files: settings-dialog.bmp and color-picker.bmp in the folder given as the only argument.
+// files in the folder given as the only argument: settings-dialog.bmp and color-picker.bmp, and,
+// from a second run of itself at 144 DPI, color-picker-keyboard-144dpi.bmp: the picker opened from
+// the keyboard beside the row it edits.
 #include "DialogDriver.h"
+#include "DisplaySettings.h"
 #include "RegistrySandbox.h"
 #include "RimtoneDlg.h"
+#include "resource.h"
 
 #include <cstdio>
 #include <string>
@@ -10,12 +14,18 @@
 
 namespace {
 
-// Copies the whole window, frame and caption included, as the screen shows it.
-bool SaveWindow(HWND window, const std::wstring& path)
+// Copies the windows, frames and captions included, as the screen shows them, each over the ones
+// before it, into one picture of the rectangle around them all.
+bool SaveWindows(const std::vector<HWND>& windows, const std::wstring& path)
 {
-    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-    RECT rect;
-    ::GetWindowRect(window, &rect);
+    RECT rect = {};
+    for (HWND window : windows) {
+        ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+        RECT windowRect;
+        ::GetWindowRect(window, &windowRect);
+        ::UnionRect(&rect, &rect, &windowRect);
+    }
+    HWND window = windows.front();
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
 
@@ -33,7 +43,16 @@ bool SaveWindow(HWND window, const std::wstring& path)
     bool saved = false;
     if (memoryDc && bitmap) {
         HGDIOBJ previous = ::SelectObject(memoryDc, bitmap);
-        ::BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+        const RECT all = { 0, 0, width, height };
+        ::FillRect(memoryDc, &all, ::GetSysColorBrush(COLOR_APPWORKSPACE));
+        for (HWND shown : windows) {
+            RECT windowRect;
+            ::GetWindowRect(shown, &windowRect);
+            HDC shownDc = ::GetWindowDC(shown);
+            ::BitBlt(memoryDc, windowRect.left - rect.left, windowRect.top - rect.top, windowRect.right - windowRect.left,
+                     windowRect.bottom - windowRect.top, shownDc, 0, 0, SRCCOPY);
+            ::ReleaseDC(shown, shownDc);
+        }
         ::GdiFlush();
         const DWORD stride = ((width * 3) + 3) & ~3;
         const DWORD imageSize = stride * height;
@@ -57,15 +76,36 @@ bool SaveWindow(HWND window, const std::wstring& path)
     return saved;
 }
 
-} // namespace
-
-int wmain(int argc, wchar_t** argv)
+// At the DPI this process runs at: Tab to the drill swatch, Space opens the picker beside its row,
+// Right moves the selection; both windows go into one picture.
+int SaveKeyboardPicker(const std::wstring& path)
 {
-    if (argc != 2) {
-        fwprintf(stderr, L"usage: ui_screenshots OUTPUT_FOLDER\n");
-        return 2;
-    }
-    const std::wstring folder = std::wstring(argv[1]) + L"\\";
+    RegistrySandbox sandbox;
+    RimtoneDlg dialog;
+    bool saved = false;
+    HWND settings = nullptr;
+    HWND picker = nullptr;
+    ModalScript script;
+    script.WaitFor(kSettingsCaption, &settings)
+        .Do([] { PressKey(VK_TAB); })
+        .Do([] { PressKey(VK_TAB); })
+        .Do([] { PressKey(VK_SPACE); })
+        .WaitFor(kPickerCaption, &picker)
+        .Do([] { PressKey(VK_RIGHT); })
+        .Do([&] {
+            saved = SaveWindows({ settings, picker }, path);
+            PressKey(VK_ESCAPE);
+        })
+        .Then([] { return FindShownDialog(kPickerCaption) == nullptr; })
+        .Do([] { PressKey(VK_ESCAPE); });
+    dialog.DoModal();
+    return script.Finished() && saved ? 0 : 1;
+}
+
+// At the DPI of this process: the settings dialog, then the picker opened by a click on the drill
+// swatch, each on its own.
+bool SaveBothDialogs(const std::wstring& folder)
+{
     RegistrySandbox sandbox;
     RimtoneDlg dialog;
     bool saved = true;
@@ -74,19 +114,40 @@ int wmain(int argc, wchar_t** argv)
     ModalScript script;
     script.WaitFor(kSettingsCaption, &settings)
         .Do([&] {
-            saved = SaveWindow(settings, folder + L"settings-dialog.bmp") && saved;
+            saved = SaveWindows({ settings }, folder + L"settings-dialog.bmp") && saved;
             Click(settings, 12011);
         })
         .WaitFor(kPickerCaption, &picker)
         .Do([&] {
-            saved = SaveWindow(picker, folder + L"color-picker.bmp") && saved;
+            saved = SaveWindows({ picker }, folder + L"color-picker.bmp") && saved;
             ::PostMessageW(picker, WM_COMMAND, IDCANCEL, 0);
         })
         .Then([] { return FindShownDialog(kPickerCaption) == nullptr; })
         .Do([&] { ::PostMessageW(settings, WM_COMMAND, IDCANCEL, 0); });
     dialog.DoModal();
-    if (!script.Finished() || !saved) {
+    return script.Finished() && saved;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    const bool keyboardChild = argc == 3 && std::wstring(argv[1]) == L"--keyboard-picker";
+    if (argc != 2 && !keyboardChild) {
+        fwprintf(stderr, L"usage: ui_screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const std::wstring folder = std::wstring(argv[argc - 1]) + L"\\";
+    const std::wstring keyboardShot = folder + L"color-picker-keyboard-144dpi.bmp";
+    if (keyboardChild)
+        return SaveKeyboardPicker(keyboardShot);
+
+    if (!SaveBothDialogs(folder)) {
         fwprintf(stderr, L"the dialogs could not be captured\n");
+        return 1;
+    }
+    if (RunAgainAtDpi(144, L"--keyboard-picker \"" + std::wstring(argv[1]) + L"\"") != 0) {
+        fwprintf(stderr, L"the picker opened from the keyboard at 144 DPI could not be captured\n");
         return 1;
     }
     return 0;
