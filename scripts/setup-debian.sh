@@ -3,7 +3,7 @@
 # Run as root on a fresh machine; as another user it prints the command to run instead.
 set -euo pipefail
 
-packages=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+packages=(cmake ninja-build g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
           wine wine64 xvfb fonts-nanum fonts-wine googletest
           wixl msitools zip unzip)
 
