@@ -14,6 +14,15 @@
 // The C runtime's own entry point: runs the module's static initialisation, then DllMain.
 extern "C" BOOL WINAPI AFX_CRT_DLL_STARTUP(HANDLE hDllHandle, DWORD dwReason, LPVOID lpReserved);
 
+#if defined(__GLIBCXX__)
+// GCC's C++ library, linked statically, allocates its emergency exception pool while the module's
+// static objects are made and frees it only when asked (__freeres): unasked, each unload leaves
+// it behind.
+namespace __gnu_cxx {
+void __freeres() noexcept;
+}
+#endif
+
 #if defined(_MSC_VER)
 #pragma warning(disable : 4073)
 #pragma init_seg(lib)
@@ -102,7 +111,14 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
 extern "C" BOOL WINAPI AfxDllEntryPoint(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved)
 {
     try {
-        return AFX_CRT_DLL_STARTUP(hInstance, dwReason, lpReserved);
+        const BOOL result = AFX_CRT_DLL_STARTUP(hInstance, dwReason, lpReserved);
+#if defined(__GLIBCXX__)
+        // After every static destructor of the module, when it is unloaded (at process exit the
+        // memory goes with the process): nothing of it can throw any more.
+        if (dwReason == DLL_PROCESS_DETACH && !lpReserved)
+            __gnu_cxx::__freeres();
+#endif
+        return result;
     } catch (...) {
         afxDllLoadState.Restore();
         return FALSE;

@@ -1,5 +1,7 @@
 #include "SettingsCommand.h"
 
+#include "OpenSettingsDialog.h"
+
 #include <afxwin.h>
 
 #include <CategoryColors.h>
@@ -7,10 +9,14 @@
 
 int RunSettingsCommand()
 {
+    // A confirmation delivered while the dialog is open: one dialog at a time, nothing saved.
+    if (OpenSettingsDialog::BringForward())
+        return 0;
     try {
         // The dialog templates are the module's own: its state is current until the road ends.
         AFX_MANAGE_STATE(AfxGetStaticModuleState());
         RimtoneDlg dialog;
+        OpenSettingsDialog open(dialog);
         if (dialog.DoModal() == IDOK) {
             CString names[CategorySlotCount];
             for (int slot = 0; slot < CategorySlotCount; ++slot)

@@ -16,14 +16,26 @@ if ! flock -n 9; then
 fi
 targets=()
 [ $# -eq 0 ] || targets=(--target "$@")
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+# A build folder configured with another compiler than the toolchain file names is refused by the
+# configuration; its configuration then starts afresh (the Wine prefix stays).
+if ! cmake --preset mingw >"$log" 2>&1 9>&-; then
+  if grep -q 'was configured with another compiler' "$log"; then
+    echo "build.sh: build/ was configured with another compiler: configuring it afresh" >&2
+    rm -rf build/CMakeCache.txt build/CMakeFiles
+    cmake --preset mingw >"$log" 2>&1 9>&- || { cat "$log" >&2; echo "build.sh: the configuration failed (output above)" >&2; exit 1; }
+  else
+    cat "$log" >&2
+    echo "build.sh: the configuration failed (output above)" >&2
+    exit 1
+  fi
+fi
 if [ "$quiet" = 0 ]; then
-  cmake --preset mingw >/dev/null 9>&-
   cmake --build --preset mingw "${targets[@]}" 9>&-
   exit 0
 fi
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
-if ! { cmake --preset mingw && cmake --build --preset mingw "${targets[@]}"; } >"$log" 2>&1 9>&-; then
+if ! cmake --build --preset mingw "${targets[@]}" >"$log" 2>&1 9>&-; then
   cat "$log" >&2
   echo "build.sh: the build failed (output above)" >&2
   exit 1

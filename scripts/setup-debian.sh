@@ -5,7 +5,7 @@
 # usage: scripts/setup-debian.sh [--release]
 set -euo pipefail
 
-packages=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+packages=(cmake ninja-build g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
           wine wine64 xvfb fonts-nanum fonts-wine googletest)
 release_packages=(wixl msitools zip unzip osslsigncode openssl)
 case ${1:-} in
