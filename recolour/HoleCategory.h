@@ -63,19 +63,19 @@ struct HoleCategoryFacts
 };
 
 inline constexpr HoleCategoryFacts HoleCategories[HoleCategoryCount] = {
-    { HoleCategory::Drill,        { 101, 199 },  L"drill",        IDC_LABEL_DRILL,         { SlotDrill, IDC_SWATCH_DRILL } },
-    { HoleCategory::Boring,       { 201, 299 },  L"boring",       IDC_LABEL_BORING,        { SlotBoring, IDC_SWATCH_BORING } },
-    { HoleCategory::Reamer,       { 301, 399 },  L"reamer",       IDC_LABEL_REAMER,        { SlotReamer, IDC_SWATCH_REAMER } },
+    { HoleCategory::Drill,        { 101, 199 },  L"drill",        IDC_LABEL_DRILL,         { SlotDrill, IDC_SWATCH_DRILL }, {} },
+    { HoleCategory::Boring,       { 201, 299 },  L"boring",       IDC_LABEL_BORING,        { SlotBoring, IDC_SWATCH_BORING }, {} },
+    { HoleCategory::Reamer,       { 301, 399 },  L"reamer",       IDC_LABEL_REAMER,        { SlotReamer, IDC_SWATCH_REAMER }, {} },
     { HoleCategory::Tap,          { 401, 499 },  L"tap",          IDC_LABEL_TAP,           { SlotTap, IDC_SWATCH_TAP },
                                                                                             { SlotTapSecond, IDC_SWATCH_TAP_SECOND } },
-    { HoleCategory::Counterbore,  { 501, 599 },  L"counterbore",  IDC_LABEL_COUNTERBORE,   { SlotCounterbore, IDC_SWATCH_COUNTERBORE } },
-    { HoleCategory::JG,           { 601, 699 },  L"JG",           IDC_LABEL_JG,            { SlotJG, IDC_SWATCH_JG } },
-    { HoleCategory::JB,           { 701, 799 },  L"JB",           IDC_LABEL_JB,            { SlotJB, IDC_SWATCH_JB } },
-    { HoleCategory::WC,           { 801, 899 },  L"WC",           IDC_LABEL_WC,            { SlotWC, IDC_SWATCH_WC } },
-    { HoleCategory::Milling,      { 901, 999 },  L"milling",      IDC_LABEL_MILLING,       { SlotMilling, IDC_SWATCH_MILLING } },
-    { HoleCategory::Slot,         { 1001, 1099 }, L"slot",        IDC_LABEL_SLOT,          { SlotSlot, IDC_SWATCH_SLOT } },
+    { HoleCategory::Counterbore,  { 501, 599 },  L"counterbore",  IDC_LABEL_COUNTERBORE,   { SlotCounterbore, IDC_SWATCH_COUNTERBORE }, {} },
+    { HoleCategory::JG,           { 601, 699 },  L"JG",           IDC_LABEL_JG,            { SlotJG, IDC_SWATCH_JG }, {} },
+    { HoleCategory::JB,           { 701, 799 },  L"JB",           IDC_LABEL_JB,            { SlotJB, IDC_SWATCH_JB }, {} },
+    { HoleCategory::WC,           { 801, 899 },  L"WC",           IDC_LABEL_WC,            { SlotWC, IDC_SWATCH_WC }, {} },
+    { HoleCategory::Milling,      { 901, 999 },  L"milling",      IDC_LABEL_MILLING,       { SlotMilling, IDC_SWATCH_MILLING }, {} },
+    { HoleCategory::Slot,         { 1001, 1099 }, L"slot",        IDC_LABEL_SLOT,          { SlotSlot, IDC_SWATCH_SLOT }, {} },
     { HoleCategory::Undetermined, EveryOtherIdentifier, L"undetermined", IDC_LABEL_UNDETERMINED,
-                                                                                            { SlotUndetermined, IDC_SWATCH_UNDETERMINED } },
+                                                                                            { SlotUndetermined, IDC_SWATCH_UNDETERMINED }, {} },
 };
 
 constexpr const HoleCategoryFacts& FactsOf(HoleCategory category)
