@@ -2,6 +2,7 @@
 // files: settings-dialog.bmp and color-picker.bmp in the folder given as the only argument.
 #include "DialogDriver.h"
 #include "RegistrySandbox.h"
+#include "resource.h"
 #include "RimtoneDlg.h"
 
 #include <cstdio>
@@ -75,7 +76,7 @@ int wmain(int argc, wchar_t** argv)
     script.WaitFor(kSettingsCaption, &settings)
         .Do([&] {
             saved = SaveWindow(settings, folder + L"settings-dialog.bmp") && saved;
-            Click(settings, 12011);
+            Click(settings, IDC_SWATCH_DRILL);
         })
         .WaitFor(kPickerCaption, &picker)
         .Do([&] {

@@ -6,6 +6,7 @@
 #include "HandleCount.h"
 #include "PvStColorDlg.h"
 #include "RegistrySandbox.h"
+#include "resource.h"
 #include "RimtoneDlg.h"
 
 #include <gtest/gtest.h>
@@ -68,12 +69,12 @@ void CALLBACK CycleTick(HWND, UINT, UINT_PTR, DWORD)
     } else if (HWND picker = FindShownDialog(kPickerCaption)) {
         // The picker has painted its swatches and frames: a double click ends it with a pick,
         // and the settings dialog then ends with OK.
-        DoubleClick(picker, 17046);
+        DoubleClick(picker, IDC_COLOR16);
         if (settings)
             ::PostMessageW(settings, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     } else if (settings && !cycle.pickerOpened && ::IsWindowVisible(settings)) {
         cycle.pickerOpened = true;
-        Click(settings, 12013);
+        Click(settings, IDC_SWATCH_REAMER);
     }
 }
 
