@@ -87,9 +87,10 @@ grep -q 'waiting for the Wine server that another program started' server.err ||
 # through: the killed run's display is stopped and its Wine server ends by itself.
 "$root/scripts/with-wine.sh" "$root/build" sleep 600 >killed.err 2>&1 &
 killed=$!
-command_started() { pgrep -P "$killed" -x sleep >/dev/null; }
+# The script's own start-up sleeps in steps of 0.1 s: only the command's sleep counts.
+command_started() { pgrep -P "$killed" -f -x 'sleep 600' >/dev/null; }
 if poll 120 command_started; then
-  orphan=$(pgrep -P "$killed" -x sleep)
+  orphan=$(pgrep -P "$killed" -f -x 'sleep 600')
   display=$(pgrep -P "$killed" -x Xvfb || true)
   server=$(prefix_server)
   [ -n "$display" ] && [ -n "$server" ] || fail "the run to be killed has no display ($display) or server ($server)"
@@ -101,8 +102,10 @@ if poll 120 command_started; then
   rc=$?
   [ "$rc" = 0 ] || fail "run after a killed run: exit $rc: $(cat after-kill.err)"
   echo "run after a killed run: through in $((SECONDS - started)) s"
-  if [ -n "$display" ] && kill -0 "$display" 2>/dev/null; then fail "the killed run's Xvfb (pid $display) is still running"; fi
-  if [ -n "$server" ] && kill -0 "$server" 2>/dev/null; then fail "the killed run's Wine server (pid $server) is still running"; fi
+  # A server that gave up the prefix may take a moment longer to exit.
+  gone() { ! kill -0 "$1" 2>/dev/null; }
+  poll 20 gone "$display" || fail "the killed run's Xvfb (pid $display) is still running"
+  poll 20 gone "$server" || fail "the killed run's Wine server (pid $server) is still running"
 else
   fail "the run to be killed did not start its command: $(cat killed.err)"
   kill "$killed" 2>/dev/null
