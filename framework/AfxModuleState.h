@@ -1,7 +1,7 @@
 #pragma once
 // Module state: which module's instance and resources the framework works with at the moment.
 // A DLL of the framework makes its own state current around everything it does for its host.
-#include <windows.h>
+#include "AfxWindows.h"
 
 class CWinApp;
 

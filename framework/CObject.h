@@ -1,6 +1,6 @@
 #pragma once
 // Root of the framework's classes, with run-time class information for those that declare it.
-#include <windows.h>
+#include "AfxWindows.h"
 
 class CObject;
 

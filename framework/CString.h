@@ -1,6 +1,6 @@
 #pragma once
 // The framework's string class: UTF-16 text with value semantics.
-#include <windows.h>
+#include "AfxWindows.h"
 #include <string>
 
 class CString

@@ -14,14 +14,25 @@ WNDPROC SavedProcedure(HWND hWnd)
     return reinterpret_cast<WNDPROC>(::GetPropW(hWnd, kSuperProperty));
 }
 
-// An entry's handler seen with the signature that its nSig names.
-union MessageMapFunctions
+// The handler types that an entry's nSig names, besides AFX_PMSG itself.
+typedef void (CCmdTarget::*AFX_PMSG_vw)(UINT);
+typedef HBRUSH (CCmdTarget::*AFX_PMSG_hDWw)(CDC*, CWnd*, UINT);
+typedef LRESULT (CCmdTarget::*AFX_PMSG_lwl)(WPARAM, LPARAM);
+
+// An entry's handler as the type its nSig names: the inverse of AfxMsgFunction, and like it exempt
+// from GCC's warning about the cast.
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wcast-function-type"
+#endif
+template <class Handler> Handler AfxMsgHandler(AFX_PMSG pfn)
 {
-    AFX_PMSG pfn;
-    void (CCmdTarget::*pfn_vw)(UINT);
-    HBRUSH (CCmdTarget::*pfn_hDWw)(CDC*, CWnd*, UINT);
-    LRESULT (CCmdTarget::*pfn_lwl)(WPARAM, LPARAM);
-};
+    static_assert(std::is_member_function_pointer<Handler>::value, "a handler is a member function");
+    return reinterpret_cast<Handler>(pfn);
+}
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
 
 bool IsCtlColorMessage(UINT message)
 {
@@ -253,20 +264,18 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
 BOOL CWnd::DispatchEntry(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM wParam, LPARAM lParam,
                          LRESULT* pResult)
 {
-    MessageMapFunctions mmf;
-    mmf.pfn = entry.pfn;
     switch (entry.nSig) {
     case AfxSig_vv:
         (this->*entry.pfn)();
         *pResult = 0;
         return TRUE;
     case AfxSig_vw: {
-        (this->*mmf.pfn_vw)(LOWORD(wParam));
+        (this->*AfxMsgHandler<AFX_PMSG_vw>(entry.pfn))(LOWORD(wParam));
         *pResult = 0;
         return TRUE;
     }
     case AfxSig_lwl:
-        *pResult = (this->*mmf.pfn_lwl)(wParam, lParam);
+        *pResult = (this->*AfxMsgHandler<AFX_PMSG_lwl>(entry.pfn))(wParam, lParam);
         return TRUE;
     case AfxSig_hDWw: {
         CDC dc;
@@ -280,7 +289,7 @@ BOOL CWnd::DispatchEntry(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM wPa
         }
         HBRUSH brush = nullptr;
         try {
-            brush = (this->*mmf.pfn_hDWw)(&dc, pCtl, message - WM_CTLCOLORMSGBOX);
+            brush = (this->*AfxMsgHandler<AFX_PMSG_hDWw>(entry.pfn))(&dc, pCtl, message - WM_CTLCOLORMSGBOX);
         } catch (...) {
             temporary.m_hWnd = nullptr;
             dc.Detach();

@@ -4,6 +4,8 @@
 #include "CCmdTarget.h"
 #include "AfxModuleState.h"
 
+#include <type_traits>
+
 class CDC;
 
 // Marks message handlers in class declarations.
@@ -76,18 +78,22 @@ private:
     MSG m_currentMsg = {};
 };
 
-// An entry's handler stored under the common handler type; nSig tells the dispatcher its real one.
+// An entry's handler stored under the common handler type; nSig tells the dispatcher its real type,
+// to which it is cast back before the call. A reinterpret_cast from one member-function pointer
+// type to another and back gives the original pointer. (GCC warns of the cast itself, for fear of
+// a call through the common type, which the dispatcher never makes.)
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wcast-function-type"
+#endif
 template <class Handler> inline AFX_PMSG AfxMsgFunction(Handler pfn)
 {
-    union
-    {
-        Handler typed;
-        AFX_PMSG common;
-    } u;
-    static_assert(sizeof(Handler) == sizeof(AFX_PMSG), "handlers share one representation");
-    u.typed = pfn;
-    return u.common;
+    static_assert(std::is_member_function_pointer<Handler>::value, "a handler is a member function");
+    return reinterpret_cast<AFX_PMSG>(pfn);
 }
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
 
 // Message-map entries. Each names its handler with the handler's exact signature, so that a
 // handler of the wrong type does not compile.

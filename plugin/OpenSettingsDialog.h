@@ -3,9 +3,7 @@
 // confirmation again while the dialog is open (its modal loop dispatches the host's timers and
 // posted messages, and a tool window the host owns stays enabled); a second dialog on top of the
 // first would let the outer one's OK write its stale swatches over a pick made in the inner one.
-#include <windows.h>
-
-class CWnd;
+#include <afxwin.h>
 
 class OpenSettingsDialog
 {

@@ -1,5 +1,6 @@
 ﻿// Rimtone.dll loaded as the host loads it, driven through the stand-in host library.
 #include "DialogDriver.h"
+#include "resource.h"
 #include "RimtoneDllFixture.h"
 
 #include <gtest/gtest.h>
@@ -180,10 +181,10 @@ TEST_F(RimtoneDllTest, ConfirmationWithOkStoresTheSwatchesAndTheNextPickUsesThem
         .Do([&] {
             // Changed behind the open dialog: OK writes what the swatch shows over it.
             ASSERT_TRUE(SetStringValue(kKey, L"mColor201", L"MAINCOLOR13"));
-            Click(settings, 12011);
+            Click(settings, IDC_SWATCH_DRILL);
         })
         .WaitFor(kPickerCaption, &picker)
-        .Do([&] { DoubleClick(picker, 17040); })
+        .Do([&] { DoubleClick(picker, IDC_COLOR10); })
         .Then([] { return FindShownDialog(kPickerCaption) == nullptr; })
         .Do([&] {
             EXPECT_EQ(StoredName(L"mColor101"), L"MAINCOLOR10");
@@ -208,9 +209,9 @@ TEST_F(RimtoneDllTest, ConfirmationWithCancelKeepsThePicksStoredButNotInUse)
     HWND settings = nullptr;
     HWND picker = nullptr;
     script.WaitFor(kSettingsCaption, &settings)
-        .Do([&] { Click(settings, 12011); })
+        .Do([&] { Click(settings, IDC_SWATCH_DRILL); })
         .WaitFor(kPickerCaption, &picker)
-        .Do([&] { DoubleClick(picker, 17040); })
+        .Do([&] { DoubleClick(picker, IDC_COLOR10); })
         .Then([] { return FindShownDialog(kPickerCaption) == nullptr; })
         .Do([&] { PressKey(VK_ESCAPE); });
     EXPECT_EQ(PavStubCallExecute(7, nullptr, nullptr, nullptr), 0);

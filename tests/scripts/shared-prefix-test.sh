@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The scripts as several runs use them at once on one build's Wine prefix: they take turns and say
 # what they wait for, leave a Wine server that someone else started alone, take drawing paths
-# relative to the caller's folder, and say why when set-up fails. Starts runs of its own, so it
-# runs outside scripts/with-wine.sh (scripts/test.sh calls it after CTest).
+# relative to the caller's folder, leave nothing that blocks the next run when killed outright, and
+# say why when set-up fails. Starts runs of its own, so it runs outside scripts/with-wine.sh
+# (scripts/test.sh calls it after CTest). Every wait here polls, with a limit.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
@@ -14,13 +15,32 @@ cleanup() {
 trap cleanup EXIT
 status=0
 fail() { echo "FAIL: $*"; status=1; }
+# Polls a condition every 0.1 s for at most $1 seconds; false when it never held.
+poll() {
+  local tries=$(($1 * 10))
+  shift
+  while ! "$@"; do
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || return 1
+    sleep 0.1
+  done
+}
+lock_is_held() { ! flock -n "$root/build/wineprefix.lock" true; }
+# The Wine server of the build's prefix, by the prefix in its environment.
+prefix_server() {
+  local pid
+  for pid in $(pgrep -x 'wineserver(64)?'); do
+    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$root/build/wineprefix" && echo "$pid"
+  done
+  return 0
+}
 cd "$work"
 printf 'hole 1\nsub 401 9 9\n' >drawing.txt
 
 # Held lock: a run waits, saying so, and goes on once the lock is free.
 flock "$root/build/wineprefix.lock" sleep 2 &
 holder=$!
-sleep 0.3
+poll 10 lock_is_held || fail "the lock holder did not take the lock"
 "$root/scripts/with-wine.sh" "$root/build" true 2>lock.err
 rc=$?
 wait "$holder"
@@ -62,6 +82,34 @@ WINEPREFIX=$root/build/wineprefix wineserver -k && foreign_server=0
 wait "$run" || fail "run after the other program's server: exit $?: $(cat server.err)"
 grep -q 'waiting for the Wine server that another program started' server.err ||
   fail "no line saying that the run waits for another program's Wine server"
+
+# A run killed with SIGKILL (a CI time-out) runs no clean-up of its own; the next run still gets
+# through: the killed run's display is stopped and its Wine server ends by itself.
+"$root/scripts/with-wine.sh" "$root/build" sleep 600 >killed.err 2>&1 &
+killed=$!
+# The script's own start-up sleeps in steps of 0.1 s: only the command's sleep counts.
+command_started() { pgrep -P "$killed" -f -x 'sleep 600' >/dev/null; }
+if poll 120 command_started; then
+  orphan=$(pgrep -P "$killed" -f -x 'sleep 600')
+  display=$(pgrep -P "$killed" -x Xvfb || true)
+  server=$(prefix_server)
+  [ -n "$display" ] && [ -n "$server" ] || fail "the run to be killed has no display ($display) or server ($server)"
+  kill -KILL "$killed"
+  wait "$killed" 2>/dev/null
+  kill "$orphan" 2>/dev/null  # the killed run's command, ours to stop: a time-out would stop it too
+  started=$SECONDS
+  RIMTONE_WINE_WAIT=120 "$root/scripts/with-wine.sh" "$root/build" true 2>after-kill.err
+  rc=$?
+  [ "$rc" = 0 ] || fail "run after a killed run: exit $rc: $(cat after-kill.err)"
+  echo "run after a killed run: through in $((SECONDS - started)) s"
+  # A server that gave up the prefix may take a moment longer to exit.
+  gone() { ! kill -0 "$1" 2>/dev/null; }
+  poll 20 gone "$display" || fail "the killed run's Xvfb (pid $display) is still running"
+  poll 20 gone "$server" || fail "the killed run's Wine server (pid $server) is still running"
+else
+  fail "the run to be killed did not start its command: $(cat killed.err)"
+  kill "$killed" 2>/dev/null
+fi
 
 # Set-up failures say why and exit non-zero.
 "$root/scripts/with-wine.sh" "$work/no-build" true 2>setup.err

@@ -1,5 +1,6 @@
-#include "RegistrySandbox.h"
 #include "RegistryString.h"
+
+#include "RegistrySandbox.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,8 @@
 #pragma once
 // Redirects this process's HKEY_CURRENT_USER to a fresh, empty key for the lifetime of the object,
-// so that tests use the real registry without touching the prefix user's settings.
+// so that tests use the real registry without touching the prefix user's settings. Plain Win32, for
+// tests of code with and without the framework: a test of framework code includes the framework's
+// headers before this one.
 #include <windows.h>
 #include <string>
 

@@ -3,6 +3,7 @@
 #include "DialogDriver.h"
 #include "Palette.h"
 #include "PvStColorDlg.h"
+#include "resource.h"
 
 #include <gtest/gtest.h>
 
@@ -52,23 +53,23 @@ TEST(ColorPicker, SeededSelectionIsFramedInRedOverThePreviousFrame)
     ModalScript script;
     script.WaitFor(kPickerCaption, &w)
         .Do([&] {
-            EXPECT_EQ(FrameColor(w, 17015), Face());
-            EXPECT_EQ(FrameColor(w, 17037), kRed);
-            EXPECT_NE(FrameColor(w, 17040), kRed);
-            Click(w, 17033);
+            EXPECT_EQ(FrameColor(w, IDC_COLOR01), Face());
+            EXPECT_EQ(FrameColor(w, IDC_COLOR07), kRed);
+            EXPECT_NE(FrameColor(w, IDC_COLOR10), kRed);
+            Click(w, IDC_COLOR03);
         })
         .Do([&] {
-            Click(w, 17044);
-        })
-        .Do([&] {
-            EXPECT_TRUE(picker.m_strPrevColor == L"MAINCOLOR03");
-            EXPECT_EQ(FrameColor(w, 17033), Face());
-            EXPECT_EQ(FrameColor(w, 17044), kRed);
-            Click(w, 17044);  // already selected: nothing moves
+            Click(w, IDC_COLOR14);
         })
         .Do([&] {
             EXPECT_TRUE(picker.m_strPrevColor == L"MAINCOLOR03");
-            EXPECT_EQ(FrameColor(w, 17044), kRed);
+            EXPECT_EQ(FrameColor(w, IDC_COLOR03), Face());
+            EXPECT_EQ(FrameColor(w, IDC_COLOR14), kRed);
+            Click(w, IDC_COLOR14);  // already selected: nothing moves
+        })
+        .Do([&] {
+            EXPECT_TRUE(picker.m_strPrevColor == L"MAINCOLOR03");
+            EXPECT_EQ(FrameColor(w, IDC_COLOR14), kRed);
             Click(w, IDOK);
         });
     EXPECT_EQ(picker.DoModal(), IDOK);
@@ -79,20 +80,20 @@ TEST(ColorPicker, SeededSelectionIsFramedInRedOverThePreviousFrame)
 TEST(ColorPicker, SeedsOutsideThePaletteFrameTheFirstSwatch)
 {
     Outcome lower = RunPicker(L"maincolor01", [](HWND w) {
-        EXPECT_EQ(FrameColor(w, 17015), kRed);
+        EXPECT_EQ(FrameColor(w, IDC_COLOR01), kRed);
         Click(w, IDOK);
     });
     EXPECT_EQ(lower.result, IDOK);
     EXPECT_EQ(lower.selected, L"MAINCOLOR01");
 
     Outcome outside = RunPicker(L"MAINCOLOR17", [](HWND w) {
-        EXPECT_EQ(FrameColor(w, 17015), kRed);  // red drawn last, over the previous frame
+        EXPECT_EQ(FrameColor(w, IDC_COLOR01), kRed);  // red drawn last, over the previous frame
         Click(w, IDOK);
     });
     EXPECT_EQ(outside.selected, L"MAINCOLOR17");
 
     Outcome empty = RunPicker(L"", [](HWND w) {
-        EXPECT_EQ(FrameColor(w, 17015), Face());
+        EXPECT_EQ(FrameColor(w, IDC_COLOR01), Face());
         for (int number = 1; number <= 16; ++number)
             EXPECT_NE(FrameColor(w, PickerSwatchId(number)), kRed) << number;
         Click(w, IDOK);
@@ -104,10 +105,10 @@ TEST(ColorPicker, SeedsOutsideThePaletteFrameTheFirstSwatch)
 TEST(ColorPicker, EnterOrSpaceOnTheFocusedCancelButtonCancel)
 {
     for (UINT key : { VK_RETURN, VK_SPACE }) {
-        Outcome run = RunPicker(nullptr, [](HWND w) { Click(w, 17040); },
+        Outcome run = RunPicker(nullptr, [](HWND w) { Click(w, IDC_COLOR10); },
                             [](HWND w) {
                                 // The clicked swatch has the focus: Tab to OK, then to CANCEL.
-                                EXPECT_EQ(::GetFocus(), ::GetDlgItem(w, 17040));
+                                EXPECT_EQ(::GetFocus(), ::GetDlgItem(w, IDC_COLOR10));
                                 PressKey(VK_TAB);
                                 PressKey(VK_TAB);
                             },
@@ -121,10 +122,10 @@ TEST(ColorPicker, EnterOrSpaceOnTheFocusedCancelButtonCancel)
 
 TEST(ColorPicker, EscapeCancelButtonAndCloseBoxCancel)
 {
-    Outcome escape = RunPicker(nullptr, [](HWND w) { Click(w, 17040); }, [](HWND) { PressKey(VK_ESCAPE); });
+    Outcome escape = RunPicker(nullptr, [](HWND w) { Click(w, IDC_COLOR10); }, [](HWND) { PressKey(VK_ESCAPE); });
     EXPECT_EQ(escape.result, IDCANCEL);
 
-    Outcome button = RunPicker(nullptr, [](HWND w) { Click(w, 17040); }, [](HWND w) { Click(w, IDCANCEL); });
+    Outcome button = RunPicker(nullptr, [](HWND w) { Click(w, IDC_COLOR10); }, [](HWND w) { Click(w, IDCANCEL); });
     EXPECT_EQ(button.result, IDCANCEL);
 
     Outcome close = RunPicker(nullptr, [](HWND w) { ::PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0); });
@@ -133,7 +134,7 @@ TEST(ColorPicker, EscapeCancelButtonAndCloseBoxCancel)
 
 TEST(ColorPicker, DoubleClickEndsWithThatColour)
 {
-    Outcome run = RunPicker(L"MAINCOLOR03", [](HWND w) { DoubleClick(w, 17046); });
+    Outcome run = RunPicker(L"MAINCOLOR03", [](HWND w) { DoubleClick(w, IDC_COLOR16); });
     EXPECT_EQ(run.result, IDOK);
     EXPECT_EQ(run.selected, L"MAINCOLOR16");
 }

@@ -1,8 +1,9 @@
 #pragma once
 // Drives the module's modal dialogs the way a person would, from a thread timer that ticks inside
 // their modal loops: waits for a dialog to show, clicks controls, presses keys on the focused
-// control, and reads back what is on the screen.
-#include <windows.h>
+// control, and reads back what is on the screen. The dialogs are the framework's, and the framework
+// comes before <windows.h>: this header brings it in first for every test that includes it.
+#include <afxwin.h>
 
 #include <deque>
 #include <functional>

@@ -115,7 +115,7 @@ bool SaveBothDialogs(const std::wstring& folder)
     script.WaitFor(kSettingsCaption, &settings)
         .Do([&] {
             saved = SaveWindows({ settings }, folder + L"settings-dialog.bmp") && saved;
-            Click(settings, 12011);
+            Click(settings, IDC_SWATCH_DRILL);
         })
         .WaitFor(kPickerCaption, &picker)
         .Do([&] {

@@ -1,7 +1,7 @@
 #pragma once
 // Reads the frames that the picker draws around its swatches, and the focus cue inside a settings
 // swatch, from the pixels on screen.
-#include <windows.h>
+#include <afxwin.h>
 
 // What lies outside one side of a control, walking away from the middle of that side through its
 // dialog's client area: `gap` pixels of the background, then `width` pixels of `color` (the first

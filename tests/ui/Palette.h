@@ -1,8 +1,6 @@
 #pragma once
 // The palette colours as a person sees them, for comparing pixels, and the picker's swatch ids
 // (PickerSwatchId), both from the module's own tables; the palette test checks those tables.
-#include <windows.h>
-
 #include "PaletteTable.h"
 #include "SwatchControls.h"
 

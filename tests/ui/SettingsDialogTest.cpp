@@ -2,6 +2,7 @@
 #include "DialogDriver.h"
 #include "Palette.h"
 #include "RegistrySandbox.h"
+#include "resource.h"
 #include "RimtoneDlg.h"
 
 #include <gtest/gtest.h>
@@ -40,7 +41,7 @@ TEST_F(SettingsDialogTest, MissingValuesShowDefaultsAndAreWrittenAtOpening)
             EXPECT_EQ(StoredName(value.valueName), expected) << slot;
             EXPECT_EQ(std::wstring(dialog.m_aSwatches[slot].m_strColorName), expected) << slot;
         }
-        EXPECT_TRUE(ControlIsSolid(dialog.m_hWnd, 12017, PaletteColor(6)));
+        EXPECT_TRUE(ControlIsSolid(dialog.m_hWnd, IDC_SWATCH_JG, PaletteColor(6)));
         PressKey(VK_ESCAPE);
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
@@ -52,16 +53,16 @@ TEST_F(SettingsDialogTest, ConfirmedPickIsShownAndStoredBeforeTheDialogCloses)
 {
     ASSERT_TRUE(SetStringValue(kSettingsKey, L"mColor101", L"MAINCOLOR07"));
     script.WaitFor(kSettingsCaption);
-    script.Do([this] { Click(dialog.m_hWnd, 12011); }).WaitFor(kPickerCaption, &picker).Do([this] {
-        EXPECT_EQ(FrameColor(picker, 17037), RGB(255, 0, 0));
+    script.Do([this] { Click(dialog.m_hWnd, IDC_SWATCH_DRILL); }).WaitFor(kPickerCaption, &picker).Do([this] {
+        EXPECT_EQ(FrameColor(picker, IDC_COLOR07), RGB(255, 0, 0));
         EXPECT_FALSE(::IsWindowEnabled(dialog.m_hWnd)) << "the settings dialog owns the picker";
         EXPECT_EQ(::GetWindow(picker, GW_OWNER), dialog.m_hWnd);
-        Click(picker, 17040);
+        Click(picker, IDC_COLOR10);
     });
     script.Do([this] { Click(picker, IDOK); });
     script.Then([] { return FindShownDialog(kPickerCaption) == nullptr; }).Do([this] {
         EXPECT_EQ(StoredName(L"mColor101"), L"MAINCOLOR10");
-        EXPECT_TRUE(ControlIsSolid(dialog.m_hWnd, 12011, PaletteColor(10)));
+        EXPECT_TRUE(ControlIsSolid(dialog.m_hWnd, IDC_SWATCH_DRILL, PaletteColor(10)));
         EXPECT_TRUE(::IsWindowEnabled(dialog.m_hWnd));
         EXPECT_EQ(::GetActiveWindow(), dialog.m_hWnd);
         Click(dialog.m_hWnd, IDCANCEL);
@@ -76,13 +77,13 @@ TEST_F(SettingsDialogTest, CancelledPickerChangesNothing)
 {
     ASSERT_TRUE(SetStringValue(kSettingsKey, L"mColor201", L"MAINCOLOR02"));
     script.WaitFor(kSettingsCaption);
-    PickFrom(12012, [](HWND w) {
-        Click(w, 17040);
+    PickFrom(IDC_SWATCH_BORING, [](HWND w) {
+        Click(w, IDC_COLOR10);
         ::PostMessageW(w, WM_KEYDOWN, VK_ESCAPE, 0);
     });
     script.Do([this] {
         EXPECT_EQ(StoredName(L"mColor201"), L"MAINCOLOR02");
-        EXPECT_TRUE(ControlIsSolid(dialog.m_hWnd, 12012, PaletteColor(2)));
+        EXPECT_TRUE(ControlIsSolid(dialog.m_hWnd, IDC_SWATCH_BORING, PaletteColor(2)));
         Click(dialog.m_hWnd, IDOK);
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
@@ -93,20 +94,20 @@ TEST_F(SettingsDialogTest, CancelledPickerChangesNothing)
 TEST_F(SettingsDialogTest, TapSwatchesAndTheUndeterminedSwatchWriteTheirOwnValues)
 {
     script.WaitFor(kSettingsCaption);
-    PickFrom(12014, [](HWND w) { DoubleClick(w, 17046); });
+    PickFrom(IDC_SWATCH_TAP, [](HWND w) { DoubleClick(w, IDC_COLOR16); });
     script.Do([] {
         EXPECT_EQ(StoredName(L"mColor401"), L"MAINCOLOR16");
         EXPECT_EQ(StoredName(L"mColor402"), L"MAINCOLOR03");
     });
-    PickFrom(12015, [](HWND w) { DoubleClick(w, 17039); });
-    PickFrom(12033, [](HWND w) { DoubleClick(w, 17042); });
+    PickFrom(IDC_SWATCH_TAP_SECOND, [](HWND w) { DoubleClick(w, IDC_COLOR09); });
+    PickFrom(IDC_SWATCH_UNDETERMINED, [](HWND w) { DoubleClick(w, IDC_COLOR12); });
     script.Do([this] {
         EXPECT_EQ(StoredName(L"mColor401"), L"MAINCOLOR16");
         EXPECT_EQ(StoredName(L"mColor402"), L"MAINCOLOR09");
         EXPECT_EQ(StoredName(L"mColor000"), L"MAINCOLOR12");
-        EXPECT_TRUE(ControlIsSolid(dialog.m_hWnd, 12014, PaletteColor(16)));
-        EXPECT_TRUE(ControlIsSolid(dialog.m_hWnd, 12015, PaletteColor(9)));
-        EXPECT_TRUE(ControlIsSolid(dialog.m_hWnd, 12033, PaletteColor(12)));
+        EXPECT_TRUE(ControlIsSolid(dialog.m_hWnd, IDC_SWATCH_TAP, PaletteColor(16)));
+        EXPECT_TRUE(ControlIsSolid(dialog.m_hWnd, IDC_SWATCH_TAP_SECOND, PaletteColor(9)));
+        EXPECT_TRUE(ControlIsSolid(dialog.m_hWnd, IDC_SWATCH_UNDETERMINED, PaletteColor(12)));
         Click(dialog.m_hWnd, IDOK);
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
@@ -120,7 +121,7 @@ TEST_F(SettingsDialogTest, ConfirmingWithoutAChoiceWritesTheNameBackAsStored)
     ASSERT_TRUE(SetStringValue(kSettingsKey, L"mColor601", L""));
     ASSERT_TRUE(SetStringValue(kSettingsKey, L"mColor701", L"MAINCOLOR17"));
     script.WaitFor(kSettingsCaption);
-    for (int swatch : { 12013, 12016, 12017, 12018 }) {
+    for (int swatch : { IDC_SWATCH_REAMER, IDC_SWATCH_COUNTERBORE, IDC_SWATCH_JG, IDC_SWATCH_JB }) {
         PickFrom(swatch, [](HWND w) {
             ::SetFocus(::GetDlgItem(w, IDOK));
             PressKey(VK_RETURN);

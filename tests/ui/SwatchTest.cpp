@@ -3,6 +3,7 @@
 #include "Palette.h"
 #include "PvStColorDlg.h"
 #include "RegistrySandbox.h"
+#include "resource.h"
 #include "RimtoneDlg.h"
 #include "StaticBkColor.h"
 
@@ -18,7 +19,7 @@ public:
     StaticBkColor m_swatch;
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, 12011, m_swatch); }
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_SWATCH_DRILL, m_swatch); }
 };
 
 } // namespace
@@ -37,14 +38,14 @@ TEST(Swatches, SettingsSwatchesPaintTheStoredNames)
     ModalScript script;
     script.WaitFor(kSettingsCaption).Do([&] {
         HWND d = dialog.m_hWnd;
-        EXPECT_TRUE(ControlIsSolid(d, 12011, PaletteColor(5))) << "lower case";
-        EXPECT_TRUE(ControlIsSolid(d, 12012, PaletteColor(1))) << "outside the palette";
-        EXPECT_TRUE(ControlIsSolid(d, 12013, PaletteColor(1))) << "empty";
-        EXPECT_TRUE(ControlIsSolid(d, 12014, PaletteColor(1))) << "MAINCOLOR00";
-        EXPECT_TRUE(ControlIsSolid(d, 12015, PaletteColor(2))) << "light blue, red in the low byte";
-        EXPECT_TRUE(ControlIsSolid(d, 12033, PaletteColor(16)));
-        EXPECT_TRUE(ControlIsSolid(d, 12031, PaletteColor(11))) << "missing: default";
-        EXPECT_TRUE(ControlIsSolid(d, 12016, PaletteColor(9))) << "missing: default";
+        EXPECT_TRUE(ControlIsSolid(d, IDC_SWATCH_DRILL, PaletteColor(5))) << "lower case";
+        EXPECT_TRUE(ControlIsSolid(d, IDC_SWATCH_BORING, PaletteColor(1))) << "outside the palette";
+        EXPECT_TRUE(ControlIsSolid(d, IDC_SWATCH_REAMER, PaletteColor(1))) << "empty";
+        EXPECT_TRUE(ControlIsSolid(d, IDC_SWATCH_TAP, PaletteColor(1))) << "MAINCOLOR00";
+        EXPECT_TRUE(ControlIsSolid(d, IDC_SWATCH_TAP_SECOND, PaletteColor(2))) << "light blue, red in the low byte";
+        EXPECT_TRUE(ControlIsSolid(d, IDC_SWATCH_UNDETERMINED, PaletteColor(16)));
+        EXPECT_TRUE(ControlIsSolid(d, IDC_SWATCH_SLOT, PaletteColor(11))) << "missing: default";
+        EXPECT_TRUE(ControlIsSolid(d, IDC_SWATCH_COUNTERBORE, PaletteColor(9))) << "missing: default";
         Click(d, IDCANCEL);
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
@@ -72,7 +73,7 @@ TEST(Swatches, PickerSwatchOnAnyOtherIdIsBlack)
     ForeignIdDialog dialog;
     ModalScript script;
     script.WaitFor(kSettingsCaption).Do([&] {
-        EXPECT_TRUE(ControlIsSolid(dialog.m_hWnd, 12011, RGB(0, 0, 0)));
+        EXPECT_TRUE(ControlIsSolid(dialog.m_hWnd, IDC_SWATCH_DRILL, RGB(0, 0, 0)));
         Click(dialog.m_hWnd, IDCANCEL);
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);

@@ -1,14 +1,21 @@
 // Opening, painting and closing the dialogs over and over leaves no GDI object and no handle behind.
+// Both counts are exact and stable across clean openings, so a leak of one object per opening
+// shows as kCycles more; the self-checks below plant such leaks to show that they are caught.
 #include "DialogDriver.h"
 #include "GdiCount.h"
 #include "HandleCount.h"
 #include "PvStColorDlg.h"
 #include "RegistrySandbox.h"
+#include "resource.h"
 #include "RimtoneDlg.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// Openings per measurement: enough that one leaked object per opening stands far out of a count
+// that clean openings leave exactly as it was.
+constexpr int kCycles = 30;
 
 // A picker whose every paint leaks one pen, to show that the count would catch it.
 class LeakyPicker : public PvStColorDlg
@@ -26,6 +33,17 @@ protected:
 BEGIN_MESSAGE_MAP(LeakyPicker, PvStColorDlg)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
+
+// A picker whose every opening leaks one kernel handle.
+class HandleLeakingPicker : public PvStColorDlg
+{
+protected:
+    BOOL OnInitDialog() override
+    {
+        ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        return PvStColorDlg::OnInitDialog();
+    }
+};
 
 // One opening: the dialog under test and what the timer has done to it so far.
 struct Cycle
@@ -51,12 +69,12 @@ void CALLBACK CycleTick(HWND, UINT, UINT_PTR, DWORD)
     } else if (HWND picker = FindShownDialog(kPickerCaption)) {
         // The picker has painted its swatches and frames: a double click ends it with a pick,
         // and the settings dialog then ends with OK.
-        DoubleClick(picker, 17046);
+        DoubleClick(picker, IDC_COLOR16);
         if (settings)
             ::PostMessageW(settings, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     } else if (settings && !cycle.pickerOpened && ::IsWindowVisible(settings)) {
         cycle.pickerOpened = true;
-        Click(settings, 12013);
+        Click(settings, IDC_SWATCH_REAMER);
     }
 }
 
@@ -86,20 +104,25 @@ TEST(UiLeaks, OpeningPaintingAndClosingBothDialogsLeavesTheCountsUnchanged)
     ASSERT_GT(gdiBefore, 0u) << "the GDI object count is not readable";
     ASSERT_GT(handlesBefore, 0u) << "the handle count is not readable";
 
-    RunCycles<RimtoneDlg>(1000, true);
+    RunCycles<RimtoneDlg>(kCycles, true);
 
     EXPECT_EQ(CountGdiObjects(), gdiBefore);
     EXPECT_EQ(CountProcessHandles(), handlesBefore);
     EXPECT_EQ(StoredName(L"mColor301"), L"MAINCOLOR16");
 }
 
-TEST(UiLeaks, ALeakedPenPerPaintIsCaught)
+TEST(UiLeaks, ALeakedPenPerPaintOrHandlePerOpeningIsCaught)
 {
     RunCycles<PvStColorDlg>(3, false);
     const std::size_t clean = CountGdiObjects();
-    RunCycles<PvStColorDlg>(20, false);
+    const std::size_t handles = CountProcessHandles();
+    RunCycles<PvStColorDlg>(kCycles, false);
     EXPECT_EQ(CountGdiObjects(), clean);
+    EXPECT_EQ(CountProcessHandles(), handles);
 
-    RunCycles<LeakyPicker>(20, false);
-    EXPECT_GE(CountGdiObjects(), clean + 20);
+    RunCycles<LeakyPicker>(kCycles, false);
+    EXPECT_GE(CountGdiObjects(), clean + kCycles);
+
+    RunCycles<HandleLeakingPicker>(kCycles, false);
+    EXPECT_GE(CountProcessHandles(), handles + kCycles);
 }

@@ -1,7 +1,7 @@
 // A framework DLL that reports what its start-up did, for the tests of the DLL start-up.
-#include "AppProbe.h"
-
 #include <afxwin.h>
+
+#include "AppProbe.h"
 
 namespace {
 

@@ -1,4 +1,6 @@
 #pragma once
+// What the probe DLL reports, shared with its resource script and with the test that loads it,
+// which use no framework; the probe's own source includes the framework before this header.
 #include <windows.h>
 
 // An RCDATA resource that only the probe DLL holds.
