@@ -57,12 +57,13 @@ trap "exit 130" INT TERM
 
 "$here/wine-prefix.sh" "$WINEPREFIX" 9>&- || fail "the Wine prefix $WINEPREFIX could not be set up"
 
-# A display of our own unless the caller asks for theirs (RIMTONE_USE_DISPLAY=1). A number that
-# another server holds (its lock may sit in another file system) makes Xvfb exit: try the next.
+# A display of our own unless the caller asks for theirs (RIMTONE_USE_DISPLAY=1), of the size
+# RIMTONE_SCREEN asks for (the tests' 1024x768 unless told). A number that another server holds
+# (its lock may sit in another file system) makes Xvfb exit: try the next.
 if [ "${RIMTONE_USE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
   for n in $(seq 91 140); do
     [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 9>&- &
+    Xvfb ":$n" -screen 0 "${RIMTONE_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 9>&- &
     xvfb_pid=$!
     for _ in $(seq 50); do
       [ -e /tmp/.X11-unix/X$n ] && break
