@@ -24,30 +24,6 @@ void CALLBACK ConfirmFromHostTimer(HWND hWnd, UINT, UINT_PTR id, DWORD)
     ++g_reentry.calls;
 }
 
-struct CaptionCount
-{
-    LPCWSTR caption;
-    int count;
-};
-
-BOOL CALLBACK CountCaption(HWND hWnd, LPARAM lParam)
-{
-    auto* search = reinterpret_cast<CaptionCount*>(lParam);
-    wchar_t caption[64] = {};
-    ::GetWindowTextW(hWnd, caption, 64);
-    if (::IsWindow(hWnd) && wcscmp(caption, search->caption) == 0)
-        ++search->count;
-    return TRUE;
-}
-
-// Windows of this thread with the caption, shown or not.
-int WindowsCaptioned(LPCWSTR caption)
-{
-    CaptionCount search{ caption, 0 };
-    ::EnumThreadWindows(::GetCurrentThreadId(), &CountCaption, reinterpret_cast<LPARAM>(&search));
-    return search.count;
-}
-
 class SettingsReentryTest : public RimtoneDllTest
 {
 protected:
@@ -105,7 +81,7 @@ TEST_F(SettingsReentryTest, SecondConfirmationBringsTheOpenDialogForwardAndSaves
         .Then([] { return g_reentry.calls == 1; })
         .Do([&] {
             EXPECT_EQ(g_reentry.result, 0);
-            EXPECT_EQ(WindowsCaptioned(kSettingsCaption), 1) << "a second settings dialog was opened";
+            EXPECT_EQ(ThreadWindowsCaptioned(kSettingsCaption).size(), 1u) << "a second settings dialog was opened";
             EXPECT_EQ(::GetActiveWindow(), settings) << "the open dialog was not brought to the front";
             EXPECT_EQ(::GetForegroundWindow(), settings);
             EXPECT_EQ(StoredName(L"mColor000"), L"<missing>") << "the second confirmation saved or reloaded";
@@ -116,8 +92,8 @@ TEST_F(SettingsReentryTest, SecondConfirmationBringsTheOpenDialogForwardAndSaves
         .Then([] { return g_reentry.calls == 2; })
         .Do([&] {
             EXPECT_EQ(g_reentry.result, 0);
-            EXPECT_EQ(WindowsCaptioned(kSettingsCaption), 1);
-            EXPECT_EQ(WindowsCaptioned(kPickerCaption), 1);
+            EXPECT_EQ(ThreadWindowsCaptioned(kSettingsCaption).size(), 1u);
+            EXPECT_EQ(ThreadWindowsCaptioned(kPickerCaption).size(), 1u);
             EXPECT_EQ(::GetActiveWindow(), picker) << "the picker over the dialog was not brought to the front";
             EXPECT_EQ(StoredName(L"mColor000"), L"<missing>");
             DoubleClick(picker, IDC_COLOR10);

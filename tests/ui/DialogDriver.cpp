@@ -12,23 +12,20 @@ namespace {
 
 ModalScript* g_script = nullptr;
 
-struct FindRequest
+// Every window of this thread with the caption, shown or not, in the order the system lists them.
+struct CaptionSearch
 {
     LPCWSTR caption;
-    HWND found;
+    std::vector<HWND> found;
 };
 
-BOOL CALLBACK MatchDialog(HWND hWnd, LPARAM lParam)
+BOOL CALLBACK CollectCaptioned(HWND hWnd, LPARAM lParam)
 {
-    auto* request = reinterpret_cast<FindRequest*>(lParam);
-    wchar_t className[32] = {};
+    auto* search = reinterpret_cast<CaptionSearch*>(lParam);
     wchar_t caption[64] = {};
-    ::GetClassNameW(hWnd, className, 32);
     ::GetWindowTextW(hWnd, caption, 64);
-    if (::IsWindowVisible(hWnd) && wcscmp(className, L"#32770") == 0 && wcscmp(caption, request->caption) == 0) {
-        request->found = hWnd;
-        return FALSE;
-    }
+    if (wcscmp(caption, search->caption) == 0)
+        search->found.push_back(hWnd);
     return TRUE;
 }
 
@@ -107,11 +104,22 @@ void ModalScript::RunOneStep()
     m_busy = false;
 }
 
+std::vector<HWND> ThreadWindowsCaptioned(LPCWSTR caption)
+{
+    CaptionSearch search{ caption, {} };
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CollectCaptioned, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND FindShownDialog(LPCWSTR caption)
 {
-    FindRequest request{ caption, nullptr };
-    ::EnumThreadWindows(::GetCurrentThreadId(), &MatchDialog, reinterpret_cast<LPARAM>(&request));
-    return request.found;
+    for (HWND hWnd : ThreadWindowsCaptioned(caption)) {
+        wchar_t className[32] = {};
+        ::GetClassNameW(hWnd, className, 32);
+        if (::IsWindowVisible(hWnd) && wcscmp(className, L"#32770") == 0)
+            return hWnd;
+    }
+    return nullptr;
 }
 
 void Click(HWND dialog, int controlId)

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 extern const wchar_t kSettingsCaption[];
 extern const wchar_t kPickerCaption[];
@@ -43,6 +44,8 @@ private:
     bool m_timedOut = false;
 };
 
+// Every window of this thread with the caption, shown or not.
+std::vector<HWND> ThreadWindowsCaptioned(LPCWSTR caption);
 // The visible dialog of this thread with the caption, or null.
 HWND FindShownDialog(LPCWSTR caption);
 // Left click (down, up) on a control, in its client coordinates, through the dialog's queue.
