@@ -93,7 +93,7 @@ fi
 # it is intact but the publisher or the time-stamp is not established, 1 otherwise; sets `signer`,
 # `signed_digest`, `details` (what the line says of the signature) and on failure `problem`.
 verify_signature() {
-  local file=$1 output calculated why chain_end stamp result=0
+  local file=$1 output code calculated why chain_end stamp result=0
   signer= signed_digest= details= problem=
   rm -f "$work/signature.pem"
   if ! osslsigncode extract-signature -pem -in "$file" -out "$work/signature.pem" >/dev/null 2>&1; then
@@ -102,11 +102,11 @@ verify_signature() {
   fi
   # osslsigncode builds and checks the chain in any case, as at the time-stamp where there is one,
   # else as at --at or now.
-  check() { osslsigncode verify -CAfile "$1" -TSA-CAfile "$work/tsa-anchors.pem" ${at:+-time "$at"} -in "$file" 2>&1; }
-  verified() { grep -q '^Signature verification: ok' <<<"$output"; }
+  check() { output=$(osslsigncode verify -CAfile "$1" -TSA-CAfile "$work/tsa-anchors.pem" ${at:+-time "$at"} -in "$file" 2>&1); code=$?; }
+  verified() { [ $code = 0 ] && grep -q '^Signature verification: ok' <<<"$output"; }
   # A PE file shows "... message digest", an MSI "... DigitalSignature".
   digest_of() { awk -v what="$1" '$0 ~ "^" what " (message digest|DigitalSignature) *:" { sub(/^[^:]*: */, ""); print $1; exit }' <<<"$output"; }
-  output=$(check "$anchors")
+  check "$anchors"
   signer=$(awk '/Signer.s certificate:/ { on = 1 } on && /Subject:/ { sub(/.*Subject: */, ""); print; exit }' <<<"$output")
   signed_digest=$(digest_of Current) calculated=$(digest_of Calculated)
   if [ -n "$signed_digest" ] && [ "$signed_digest" != "$calculated" ]; then
@@ -118,7 +118,7 @@ verify_signature() {
     # signature carries as the roots, which establish who holds the key, not who that is.
     why=$(grep -m1 -o 'Verify error: .*\|Error: .*' <<<"$output")
     openssl pkcs7 -in "$work/signature.pem" -print_certs -out "$work/carried.pem" 2>/dev/null
-    output=$(check "$work/carried.pem")
+    check "$work/carried.pem"
     verified || { problem="signature of $signer does not verify${why:+ ($why)}"; return 1; }
     result=3
   fi
