@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Checks the built Rimtone.dll as the host, Windows and a release see it: PE32+ for x86-64 with
 # ASLR, high-entropy addresses and DEP, Startup exported by name, imports from the host library and
-# system DLLs only, and nothing of the build machine inside: no symbols, no debug sections (they
-# are in the debug file it links to), no build path. (Its version resource: release_version_resources.)
-# usage: check-rimtone-dll.sh DLL OBJDUMP HOST_LIBRARY_NAME SOURCE_DIR BUILD_DIR
+# system DLLs only, a version resource of the project's version, and nothing of the build machine
+# inside: no symbols, no debug sections (they are in the debug file it links to), no build path.
+# usage: check-rimtone-dll.sh DLL OBJDUMP WINDRES HOST_LIBRARY_NAME VERSION SOURCE_DIR BUILD_DIR
 set -uo pipefail
-dll=$1 objdump=$2 host=$3 source_dir=$4 build_dir=$5
+dll=$1 objdump=$2 windres=$3 host=$4 version=$5 source_dir=$6 build_dir=$7
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 
@@ -27,6 +27,18 @@ while read -r name; do
   [ -z "$name" ] && continue
   grep -Eqi "$allowed" <<<"$name" || fail "imports from $name"
 done <<<"$imports"
+
+resources=$("$windres" -i "$dll" -O rc 2>/dev/null) || fail "resources unreadable"
+for field in FileVersion ProductVersion FileDescription InternalName; do
+  grep -q "VALUE \"$field\"" <<<"$resources" || fail "version resource lacks $field"
+done
+grep -q 'VALUE "OriginalFilename", "Rimtone.dll"' <<<"$resources" || fail "OriginalFilename is not Rimtone.dll"
+for field in CompanyName LegalCopyright; do
+  grep -Eq "VALUE \"$field\", \"[^\"]+\"" <<<"$resources" || fail "version resource names no $field"
+done
+grep -q "VALUE \"FileVersion\", \"$version.0\"" <<<"$resources" || fail "FileVersion is not $version.0"
+grep -Eq "^ *FILEVERSION ${version//./,[[:space:]]*},[[:space:]]*0\b" <<<"$resources" ||
+  fail "the fixed file version is not $version.0"
 
 sections=$("$objdump" -h "$dll")
 grep -Eq '^[[:space:]]+[0-9]+ \.debug_' <<<"$sections" && fail "debug sections left in the file"

@@ -2,7 +2,7 @@
 # Checks the release folder without installing: the checksums, a ZIP that holds the shipped files
 # and INSTALL.txt, an INSTALL.txt that names every file of the ZIP and nothing else, and an MSI of
 # the same files and version that is per-machine and has nothing to write or delete under
-# HKEY_CURRENT_USER, whose programs carry the version resource and the File table their version.
+# HKEY_CURRENT_USER; the version resource of each program, staged (as built) and in the MSI.
 # usage: check-package.sh RELEASE_DIR STAGE_DIR VERSION PUBLISHER WINDRES
 set -uo pipefail
 source "$(dirname "$0")/need-tools.sh"
@@ -70,17 +70,20 @@ done
 msi_files=$(table File | awk -F'\t' '{ print $3 }' | LC_ALL=C sort)
 [ "$msi_files" = "$(sed 's|.*/||' <<<"$shipped" | LC_ALL=C sort)" ] ||
   fail "the MSI installs $(tr '\n' ' ' <<<"$msi_files")instead of the shipped files"
-programs=$(grep -iE '\.(dll|exe)$' <<<"$msi_files")
-[ -n "$programs" ] || fail "the MSI installs no program"
-while IFS= read -r program; do
-  [ "$(table File | awk -F'\t' -v name="$program" '$3 == name { print $5 }')" = "$version.0" ] ||
+for program in Rimtone.dll RimtoneColours.exe; do
+  [ "$(table File | awk -F'\t' -v name=$program '$3 == name { print $5 }')" = "$version.0" ] ||
     fail "the MSI does not give $program the file version $version.0"
-done <<<"$programs"
-# The programs as the MSI holds them, read back.
-(cd "$msi_files_dir" && msiextract "$msi" >/dev/null) || fail "msiextract cannot read $msi"
-mapfile -t msi_programs < <(find "$msi_files_dir" -type f \( -iname '*.dll' -o -iname '*.exe' \))
-"$(dirname "$0")/check-version-resources.sh" "$windres" "$version" "$publisher" "${msi_programs[@]}" ||
-  fail "the MSI's programs do not carry the version resource"
+done
+# The version resource as Windows' file properties, Windows Installer and AppLocker read it.
+msiextract -C "$msi_files_dir" "$msi" >/dev/null || fail "msiextract cannot read $msi"
+for program in "$stage"/*.{dll,exe} "$msi_files_dir"/Rimtone/*.{dll,exe}; do
+  resources=$("$windres" -i "$program" -O rc 2>&1 | sed 's/^ *//')
+  for expected in "FILEVERSION ${version//./, }, 0" "VALUE \"FileVersion\", \"$version.0\"" 'VALUE "ProductName", "Rimtone"' \
+      "VALUE \"CompanyName\", \"$publisher\"" "VALUE \"OriginalFilename\", \"${program##*/}\""; do
+    grep -qxF "$expected" <<<"$resources" || fail "$program: the version resource lacks $expected"
+  done
+  grep -q '^VALUE "FileDescription", "Rimtone' <<<"$resources" || fail "$program: the version resource has no description"
+done
 roots=$(table Registry | awk -F'\t' '{ print $2 }' | sort -u)
 [ "$roots" = 2 ] || fail "the MSI writes registry roots $(tr '\n' ' ' <<<"$roots")(only 2, HKEY_LOCAL_MACHINE, is allowed)"
 for forbidden in RemoveRegistry; do

@@ -2,11 +2,11 @@
 # A release that cannot be made as asked must stop with a clear message and leave no output:
 # neither the release folder nor the staged files (a previous release there included, so that
 # nothing unsigned is mistaken for the signed release), nor the temporary folder. Cases: a wrong
-# password, a password file with a second line or with nothing in it, an expired certificate, one
-# not for code signing, no password file, signing settings without a certificate, a time-stamp
-# server that cannot be reached and one that answers garbage (the failure comes while signing,
-# after the files were staged), and a Rimtone.dll whose version cannot be read for the MSI (its
-# resources taken out with OBJCOPY).
+# password, an expired certificate, one not for code signing, no password file, signing settings
+# without a certificate, a time-stamp server that cannot be reached (the failure comes while
+# signing, after the files were staged), and a Rimtone.dll whose version cannot be read for the MSI
+# (its resources taken out with OBJCOPY). Also a password file of two lines, an empty one and a
+# time-stamp server that answers garbage.
 # usage: check-release-refused.sh WORK_DIR PKI_DIR OBJCOPY VERSION PUBLISHER INSTALL_TEXT FILE FOLDER...
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -46,12 +46,10 @@ files=("$@")
 signing=(RIMTONE_SIGN_PFX="$pki/signing.pfx" RIMTONE_SIGN_PASSWORD_FILE="$pki/password.txt")
 refused "wrong password" "password in .* does not open" \
   RIMTONE_SIGN_PFX="$pki/signing.pfx" RIMTONE_SIGN_PASSWORD_FILE="$pki/wrong-password.txt"
-printf '%s\nsecond line\n' "$(head -1 "$pki/password.txt")" >"$work.second-line"
-: >"$work.empty"
-refused "a password file of two lines" "holds more than one line" \
-  RIMTONE_SIGN_PFX="$pki/signing.pfx" RIMTONE_SIGN_PASSWORD_FILE="$work.second-line"
-refused "an empty password file" "is empty" RIMTONE_SIGN_PFX="$pki/signing.pfx" RIMTONE_SIGN_PASSWORD_FILE="$work.empty"
-rm -f "$work.second-line" "$work.empty"
+for password in two-lines:"holds more than one line" empty:"is empty"; do
+  refused "a password file: ${password%%:*}" "${password#*:}" RIMTONE_SIGN_PFX="$pki/signing.pfx" \
+    RIMTONE_SIGN_PASSWORD_FILE="$pki/password-${password%%:*}.txt"
+done
 refused "expired certificate" "expired on" \
   RIMTONE_SIGN_PFX="$pki/expired.pfx" RIMTONE_SIGN_PASSWORD_FILE="$pki/password.txt"
 refused "certificate for servers" "not for code signing" \

@@ -6,9 +6,7 @@
 #   signed    with the test certificate of PKI_DIR (make-test-pki.sh), the publisher's address and
 #             no time-stamp server; every openssl and osslsigncode command line is recorded, and
 #             none may carry the password;
-#   timestamped  the same certificate, time-stamped by the test PKI's time-stamp authority, which
-#             runs while the release is made; the password file ends in CRLF;
-#   self-signed  with a self-signed certificate; the password file has no line end.
+#   timestamped, self-signed  time-stamped, and self-signed; password files end in CRLF, nothing.
 # usage: make-test-release.sh KIND DIR PKI_DIR VERSION PUBLISHER INSTALL_TEXT FILE FOLDER...
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -59,18 +57,15 @@ signed)
   grep -qF -- "$(head -1 "$pki/password.txt")" "$dir/command-lines" && die "a command line carried the password"
   echo "$(wc -l <"$dir/command-lines") openssl and osslsigncode command lines, none with the password"
   ;;
-timestamped)
-  source "$here/time-stamp-authority.sh"
-  start_time_stamp_authority "$pki"
-  RIMTONE_SIGN_PFX=$pki/signing.pfx RIMTONE_SIGN_PASSWORD_FILE=$pki/password-crlf.txt \
-    RIMTONE_SIGN_TIMESTAMP_URL=$tsa_url "${make_release[@]}" >"$dir/output" 2>&1 ||
-    { cat "$dir/output"; die "the time-stamped release failed"; }
-  stop_time_stamp_authority
-  cat "$dir/output"
-  ;;
-self-signed)
-  RIMTONE_SIGN_PFX=$pki/self-signed.pfx RIMTONE_SIGN_PASSWORD_FILE=$pki/password-bare.txt "${make_release[@]}" \
-    >"$dir/output" 2>&1 || { cat "$dir/output"; die "the self-signed release failed"; }
+timestamped|self-signed)
+  pfx=$pki/self-signed.pfx password=$pki/password-bare.txt
+  if [ "$kind" = timestamped ]; then
+    source "$here/time-stamp-authority.sh"
+    start_time_stamp_authority "$pki"
+    pfx=$pki/signing.pfx password=$pki/password-crlf.txt
+  fi
+  RIMTONE_SIGN_PFX=$pfx RIMTONE_SIGN_PASSWORD_FILE=$password RIMTONE_SIGN_TIMESTAMP_URL=${tsa_url:-} \
+    "${make_release[@]}" >"$dir/output" 2>&1 || { cat "$dir/output"; die "the $kind release failed"; }
   cat "$dir/output"
   ;;
 *) die "unknown kind $kind" ;;
