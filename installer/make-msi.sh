@@ -33,8 +33,10 @@ trap 'rm -rf "$work"' EXIT
 files= refs= versions=()
 # One component per file, with a Directory element per folder below the install folder.
 emit_folder() {
-  local rel=$1 indent=$2 entry name path id
-  while IFS= read -r -d '' entry; do
+  local rel=$1 indent=$2 entry name path id entries
+  mapfile -d '' entries < <(find "$stage/$rel" -mindepth 1 -maxdepth 1 -print0 | sort -z)
+  wait $! || { echo "make-msi.sh: cannot list the files of $stage/$rel" >&2; exit 1; }
+  for entry in "${entries[@]}"; do
     name=${entry##*/} path=${rel:+$rel/}$name
     if [ -d "$entry" ]; then
       files+="$indent<Directory Id=\"$(element_id dir "$path")\" Name=\"$(xml_text "$name")\">"$'\n'
@@ -46,15 +48,13 @@ emit_folder() {
       files+="$indent  <File Id=\"$id\" Name=\"$(xml_text "$name")\" Source=\"$(xml_text "$path")\" KeyPath=\"yes\"/>"$'\n'
       files+="$indent</Component>"$'\n'
       refs+="      <ComponentRef Id=\"$(element_id comp "$path")\"/>"$'\n'
-      # wixl leaves the File table's version empty; without one Windows treats a DLL as
-      # unversioned and would keep an older versioned copy found in the folder. So a DLL without a
-      # readable version stops the package; a program without any resources goes in unversioned.
+      # wixl leaves the File table's version empty; without one Windows treats a program as
+      # unversioned and would keep an older versioned copy found in the folder, and publisher
+      # rules could not name its version. So a DLL or EXE without a readable version stops the
+      # package.
       if [[ $name =~ \.([dD][lL][lL]|[eE][xX][eE])$ ]]; then
         local fixed
         if ! "$windres" -i "$entry" -O rc >"$work/resources.rc" 2>"$work/windres.log"; then
-          if [[ $name =~ \.[eE][xX][eE]$ ]] && grep -q 'no resource section' "$work/windres.log"; then
-            continue
-          fi
           cat "$work/windres.log" >&2
           echo "make-msi.sh: $windres cannot read the version resource of $path (output above)" >&2
           exit 1
@@ -65,7 +65,7 @@ emit_folder() {
         versions+=("$id=${fixed//,/.}")
       fi
     fi
-  done < <(find "$stage/$rel" -mindepth 1 -maxdepth 1 -print0 | sort -z)
+  done
 }
 emit_folder "" "          "
 [ -n "$refs" ] || { echo "make-msi.sh: $stage holds no files" >&2; exit 2; }

@@ -53,6 +53,7 @@ done
 description="Rimtone $version"
 if [ -n "$signing" ]; then
   mapfile -d '' programs < <(find "$stage" -type f \( -iname '*.dll' -o -iname '*.exe' \) -print0 | sort -z)
+  wait $! || { echo "make-release.sh: cannot list the programs to sign in $stage" >&2; exit 1; }
   "$here/sign.sh" "$description" "${programs[@]}"
 fi
 "$here/make-msi.sh" "$version" "$publisher" "$stage" "$out/$name.msi"

@@ -2,12 +2,16 @@
 # Authenticode signing (SHA-256) of the release's files with the publisher's code-signing
 # certificate, named by the environment as scripts/release.sh is given it:
 #   RIMTONE_SIGN_PFX             PKCS#12 file: the certificate, its private key and its chain
-#   RIMTONE_SIGN_PASSWORD_FILE   file whose first line is the PKCS#12 file's password
+#   RIMTONE_SIGN_PASSWORD_FILE   file that holds the PKCS#12 file's password on its first line,
+#                                ended by LF, CRLF or nothing, and nothing after that line
 #   RIMTONE_SIGN_TIMESTAMP_URL   optional RFC 3161 time-stamp server
 #   RIMTONE_SIGN_URL             optional web address of the publisher, shown with the signature
 # The password reaches openssl and osslsigncode as a file name only: a command line can be read
-# by every user of the machine in the process list.
+# by every user of the machine in the process list. Both read the same copy of it, the password
+# without its line end, since they would take the line ends of the given file apart differently.
 # usage: sign.sh check                 checks that the certificate can sign code now and says whose
+#        sign.sh certificates          prints the certificates of the PKCS#12 file (PEM): the chain
+#                                      the signatures carry
 #        sign.sh DESCRIPTION FILE...   signs each FILE in place; DESCRIPTION is the program name
 #                                      that Windows shows with the publisher
 set -euo pipefail
@@ -19,20 +23,41 @@ done
 pfx=${RIMTONE_SIGN_PFX:?RIMTONE_SIGN_PFX names no certificate}
 [ -n "${RIMTONE_SIGN_PASSWORD_FILE:-}" ] ||
   fail "RIMTONE_SIGN_PASSWORD_FILE is not set: the password of $pfx is read from a file, never from the command line"
-password=$RIMTONE_SIGN_PASSWORD_FILE
+given=$RIMTONE_SIGN_PASSWORD_FILE
 [ -f "$pfx" ] && [ -r "$pfx" ] || fail "cannot read the certificate file $pfx (RIMTONE_SIGN_PFX)"
-[ -f "$password" ] && [ -r "$password" ] || fail "cannot read the password file $password (RIMTONE_SIGN_PASSWORD_FILE)"
+[ -f "$given" ] && [ -r "$given" ] || fail "cannot read the password file $given (RIMTONE_SIGN_PASSWORD_FILE)"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# The password alone, without its line end, in a file only this user can read.
+password=$work/password
+size=$(stat -c %s "$given") line_ends=$(tr -cd '\n' <"$given" | wc -c)
+[ "$size" -gt 0 ] || fail "the password file $given is empty: its first line must hold the password"
+if [ "$line_ends" -gt 1 ] || { [ "$line_ends" = 1 ] && [ "$(tail -c 1 "$given" | od -An -t x1 | tr -d ' ')" != 0a ]; }; then
+  fail "the password file $given holds more than one line: only the password may be in it, on its first line"
+fi
+length=$((size - line_ends))
+if [ "$line_ends" = 1 ] && [ "$length" -gt 0 ] && [ "$(tail -c 2 "$given" | head -c 1 | od -An -t x1 | tr -d ' ')" = 0d ]; then
+  length=$((length - 1))
+fi
+(umask 077 && head -c "$length" "$given" >"$password")
+[ "$length" -gt 0 ] || fail "the first line of the password file $given is empty: it must hold the password"
+[ "$(tr -d '\r\0' <"$password" | wc -c)" = "$length" ] ||
+  fail "the password in $given holds a carriage return or a NUL byte, which no tool reads alike"
+
+# openssl pkcs12 with the password; files exported by older Windows versions use ciphers that
+# OpenSSL 3 keeps in its legacy provider.
+pkcs12() {
+  openssl pkcs12 -in "$pfx" -passin "file:$password" "$@" 2>>"$work/errors" ||
+    openssl pkcs12 -legacy -in "$pfx" -passin "file:$password" "$@" 2>>"$work/errors"
+}
+
 check() {
   local cert pem_key pem_cert extensions subject not_after not_before
-  # Files exported by older Windows versions use ciphers that OpenSSL 3 keeps in its legacy provider.
-  if ! openssl pkcs12 -in "$pfx" -passin "file:$password" -nokeys -clcerts -out "$work/cert.pem" 2>"$work/errors" &&
-     ! openssl pkcs12 -legacy -in "$pfx" -passin "file:$password" -nokeys -clcerts -out "$work/cert.pem" 2>>"$work/errors"; then
+  if ! pkcs12 -nokeys -clcerts -out "$work/cert.pem"; then
     if grep -qi 'mac verify\|invalid password' "$work/errors"; then
-      fail "the password in $password does not open $pfx: the release is not made"
+      fail "the password in $given does not open $pfx: the release is not made"
     fi
     fail "$pfx is not a PKCS#12 file that OpenSSL can read: $(grep -m1 -i error "$work/errors" || head -1 "$work/errors")"
   fi
@@ -40,9 +65,7 @@ check() {
   grep -q 'BEGIN CERTIFICATE' "$cert" || fail "$pfx holds no certificate of its own key"
   # The key leaves the file only re-encrypted with the same password, and only into a pipe.
   # (openssl reads a second line for -passout when it names the same file as -passin: hence fd 3.)
-  pem_key=$({ openssl pkcs12 -in "$pfx" -passin "file:$password" -nocerts -passout fd:3 3<"$password" 2>/dev/null ||
-              openssl pkcs12 -legacy -in "$pfx" -passin "file:$password" -nocerts -passout fd:3 3<"$password" 2>/dev/null; } |
-            openssl pkey -passin fd:3 -pubout 3<"$password" 2>/dev/null) || true
+  pem_key=$(pkcs12 -nocerts -passout fd:3 3<"$password" | openssl pkey -passin fd:3 -pubout 3<"$password" 2>/dev/null) || true
   pem_cert=$(openssl x509 -in "$cert" -noout -pubkey)
   [ -n "$pem_key" ] || fail "$pfx holds no private key"
   [ "$pem_key" = "$pem_cert" ] || fail "the private key in $pfx does not belong to its certificate"
@@ -65,15 +88,18 @@ check() {
   echo "Signing as $subject, issued by $(openssl x509 -in "$cert" -noout -issuer -nameopt RFC2253 | sed 's/^issuer=//'), valid until $not_after"
   if [ -z "${RIMTONE_SIGN_TIMESTAMP_URL:-}" ]; then
     echo "No time-stamp server (RIMTONE_SIGN_TIMESTAMP_URL): Windows stops trusting the signatures when the certificate expires"
+  else
+    echo "Time-stamped by $RIMTONE_SIGN_TIMESTAMP_URL: the signatures stay valid after the certificate expires"
   fi
 }
 
-if [ "$1" = check ]; then
-  check
-  exit 0
-fi
+case $1 in
+  check) check; exit 0 ;;
+  certificates) pkcs12 -nokeys || fail "cannot read the certificates of $pfx"; exit 0 ;;
+esac
 description=$1
 shift
+[ $# -ge 1 ] || fail "no file to sign for $description"
 options=(-pkcs12 "$pfx" -readpass "$password" -h sha256 -n "$description")
 if [ -n "${RIMTONE_SIGN_URL:-}" ]; then options+=(-i "$RIMTONE_SIGN_URL"); fi
 if [ -n "${RIMTONE_SIGN_TIMESTAMP_URL:-}" ]; then options+=(-ts "$RIMTONE_SIGN_TIMESTAMP_URL"); fi

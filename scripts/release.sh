@@ -3,7 +3,8 @@
 # and leaves them in build/release (Rimtone-VERSION-x64.msi and .zip, the debug files, SHA256SUMS).
 # Signed with the publisher's code-signing certificate when RIMTONE_SIGN_PFX names one (password in
 # the file RIMTONE_SIGN_PASSWORD_FILE; RIMTONE_SIGN_TIMESTAMP_URL and RIMTONE_SIGN_URL optional, see
-# installer/sign.sh) and then checked by scripts/verify-release.sh; unsigned without one.
+# installer/sign.sh) and then checked by scripts/verify-release.sh against the certificate's own
+# chain; unsigned without one.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 # The certificate's files may be named relative to the folder the command was given in.
@@ -14,11 +15,17 @@ cd "$root"
 scripts/setup-debian.sh --release
 scripts/build.sh release
 if [ -n "${RIMTONE_SIGN_PFX:-}" ]; then
-  # A signed release that does not verify is not a release.
+  # A signed release that is not OK against the chain it was signed with, the certificates of the
+  # PKCS#12 file up to its root or to one of the system's roots, is not a release.
   echo "Checking the signed release:"
-  if ! scripts/verify-release.sh build/release --dll build/bin/Rimtone.dll; then
+  chain=$(mktemp -d)
+  trap 'rm -rf "$chain"' EXIT
+  roots=/etc/ssl/certs/ca-certificates.crt
+  if ! installer/sign.sh certificates >"$chain/signing-chain.pem" ||
+     ! { [ ! -f "$roots" ] || cat "$roots"; } >>"$chain/signing-chain.pem" ||
+     ! scripts/verify-release.sh build/release --ca "$chain/signing-chain.pem" --dll build/bin/Rimtone.dll; then
     rm -rf build/release build/installer/stage
-    echo "release.sh: the signed release does not verify (above): build/release removed" >&2
+    echo "release.sh: the signed release is not OK against the chain it was signed with (above): build/release removed" >&2
     exit 1
   fi
 fi

@@ -7,7 +7,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
           wine wine64 xvfb fonts-nanum fonts-wine googletest)
-release_packages=(wixl msitools zip unzip osslsigncode openssl)
+# python3: the HTTP side of the release tests' own time-stamp authority (openssl ts signs).
+release_packages=(wixl msitools zip unzip osslsigncode openssl python3)
 case ${1:-} in
   --release) packages+=("${release_packages[@]}") ;;
   "") ;;

@@ -2,12 +2,12 @@
 # Checks the release folder without installing: the checksums, a ZIP that holds the shipped files
 # and INSTALL.txt, an INSTALL.txt that names every file of the ZIP and nothing else, and an MSI of
 # the same files and version that is per-machine and has nothing to write or delete under
-# HKEY_CURRENT_USER.
-# usage: check-package.sh RELEASE_DIR STAGE_DIR VERSION PUBLISHER
+# HKEY_CURRENT_USER; the version resource of each program, staged (as built) and in the MSI.
+# usage: check-package.sh RELEASE_DIR STAGE_DIR VERSION PUBLISHER WINDRES
 set -uo pipefail
 source "$(dirname "$0")/need-tools.sh"
-need_tools msiinfo unzip sha256sum
-release=$1 stage=$2 version=$3 publisher=$4
+need_tools msiinfo msiextract unzip sha256sum
+release=$1 stage=$2 version=$3 publisher=$4 windres=$5
 name=Rimtone-$version-x64 msi=$1/Rimtone-$version-x64.msi zip=$1/Rimtone-$version-x64.zip
 status=0
 fail() { echo "FAIL: $*"; status=1; }
@@ -33,8 +33,8 @@ done <<<"$shipped"
 # in a backslash stands for every file in that folder.
 # It is UTF-8 with a byte-order mark and Windows line ends, so that Notepad shows its Korean half
 # in any code page, and the Korean list names the same files as the English one.
-install_text=$(mktemp)
-trap 'rm -f "$install_text"' EXIT
+install_text=$(mktemp) msi_files_dir=$(mktemp -d)
+trap 'rm -rf "$install_text" "$msi_files_dir"' EXIT
 unzip -p "$zip" "$name/INSTALL.txt" >"$install_text" 2>/dev/null
 [ "$(head -c 3 "$install_text" | od -An -t x1 | tr -d ' ')" = efbbbf ] ||
   fail "INSTALL.txt does not start with a UTF-8 byte-order mark"
@@ -70,8 +70,20 @@ done
 msi_files=$(table File | awk -F'\t' '{ print $3 }' | LC_ALL=C sort)
 [ "$msi_files" = "$(sed 's|.*/||' <<<"$shipped" | LC_ALL=C sort)" ] ||
   fail "the MSI installs $(tr '\n' ' ' <<<"$msi_files")instead of the shipped files"
-[ "$(table File | awk -F'\t' '$3 == "Rimtone.dll" { print $5 }')" = "$version.0" ] ||
-  fail "the MSI does not give Rimtone.dll the file version $version.0"
+for program in Rimtone.dll RimtoneColours.exe; do
+  [ "$(table File | awk -F'\t' -v name=$program '$3 == name { print $5 }')" = "$version.0" ] ||
+    fail "the MSI does not give $program the file version $version.0"
+done
+# The version resource as Windows' file properties, Windows Installer and AppLocker read it.
+msiextract -C "$msi_files_dir" "$msi" >/dev/null || fail "msiextract cannot read $msi"
+for program in "$stage"/*.{dll,exe} "$msi_files_dir"/Rimtone/*.{dll,exe}; do
+  resources=$("$windres" -i "$program" -O rc 2>&1 | sed 's/^ *//')
+  for expected in "FILEVERSION ${version//./, }, 0" "VALUE \"FileVersion\", \"$version.0\"" 'VALUE "ProductName", "Rimtone"' \
+      "VALUE \"CompanyName\", \"$publisher\"" "VALUE \"OriginalFilename\", \"${program##*/}\""; do
+    grep -qxF "$expected" <<<"$resources" || fail "$program: the version resource lacks $expected"
+  done
+  grep -q '^VALUE "FileDescription", "Rimtone' <<<"$resources" || fail "$program: the version resource has no description"
+done
 roots=$(table Registry | awk -F'\t' '{ print $2 }' | sort -u)
 [ "$roots" = 2 ] || fail "the MSI writes registry roots $(tr '\n' ' ' <<<"$roots")(only 2, HKEY_LOCAL_MACHINE, is allowed)"
 for forbidden in RemoveRegistry; do

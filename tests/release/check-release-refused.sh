@@ -5,11 +5,13 @@
 # password, an expired certificate, one not for code signing, no password file, signing settings
 # without a certificate, a time-stamp server that cannot be reached (the failure comes while
 # signing, after the files were staged), and a Rimtone.dll whose version cannot be read for the MSI
-# (its resources taken out with OBJCOPY).
+# (its resources taken out with OBJCOPY). Also a password file of two lines, an empty one and a
+# time-stamp server that answers garbage.
 # usage: check-release-refused.sh WORK_DIR PKI_DIR OBJCOPY VERSION PUBLISHER INSTALL_TEXT FILE FOLDER...
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/need-tools.sh"
+source "$here/time-stamp-authority.sh"
 need_tools "${release_tools[@]}"
 work=$(realpath -m "$1") pki=$2 objcopy=$3 version=$4 publisher=$5 install_text=$6
 shift 6
@@ -44,6 +46,10 @@ files=("$@")
 signing=(RIMTONE_SIGN_PFX="$pki/signing.pfx" RIMTONE_SIGN_PASSWORD_FILE="$pki/password.txt")
 refused "wrong password" "password in .* does not open" \
   RIMTONE_SIGN_PFX="$pki/signing.pfx" RIMTONE_SIGN_PASSWORD_FILE="$pki/wrong-password.txt"
+for password in two-lines:"holds more than one line" empty:"is empty"; do
+  refused "a password file: ${password%%:*}" "${password#*:}" RIMTONE_SIGN_PFX="$pki/signing.pfx" \
+    RIMTONE_SIGN_PASSWORD_FILE="$pki/password-${password%%:*}.txt"
+done
 refused "expired certificate" "expired on" \
   RIMTONE_SIGN_PFX="$pki/expired.pfx" RIMTONE_SIGN_PASSWORD_FILE="$pki/password.txt"
 refused "certificate for servers" "not for code signing" \
@@ -54,6 +60,10 @@ refused "a password without a certificate" "RIMTONE_SIGN_PFX names no certificat
 # Nothing listens on the discard port of this machine: the connection is refused at once.
 refused "an unreachable time-stamp server" "could not sign Rimtone.dll" \
   "${signing[@]}" RIMTONE_SIGN_TIMESTAMP_URL=http://127.0.0.1:9/
+start_time_stamp_authority "$pki"
+refused "a time-stamp server that answers garbage" "could not sign Rimtone.dll" \
+  "${signing[@]}" RIMTONE_SIGN_TIMESTAMP_URL="${tsa_url}garbage"
+stop_time_stamp_authority
 unversioned=$(mktemp -d)
 trap 'rm -rf "$unversioned"' EXIT
 files=()

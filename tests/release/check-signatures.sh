@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks the test-signed release with scripts/verify-release.sh: every signature verifies against
 # the test root, the MSI and the ZIP hold the same signed files, and the signed Rimtone.dll's
-# Authenticode digest is that of the unsigned DLL of this build. Then the same release against a
-# root that signed nothing of it, and the unsigned release, must both fail.
+# Authenticode digest is that of the unsigned DLL of this build. Then each release (the time-stamped
+# and self-signed ones lie beside SIGNED_DIR) against the roots an administrator may trust, and as
+# on a date after the certificates expired: exit code, verdict and text of the signed files' lines.
 # usage: check-signatures.sh SOURCE_DIR SIGNED_DIR UNSIGNED_DIR PKI_DIR DLL
 set -uo pipefail
 source "$(dirname "$0")/need-tools.sh"
@@ -44,19 +45,31 @@ unsigned_digest=$("$source_dir/installer/authenticode-digest.sh" "$dll")
   fail "the signature signs $signed_digest, the unsigned DLL's Authenticode digest is $unsigned_digest"
 echo "the signature signs $signed_digest, the Authenticode digest of $(basename "$dll") as built"
 
-output=$(verify "$signed/release" --ca "$pki/other-ca.crt" --dll "$dll")
-code=$?
-[ $code != 0 ] || fail "the signed release verifies against a root that did not sign it"
-[ "$(grep -cE '^FAIL .* does not verify against other-ca.crt' <<<"$output")" = 3 ] ||
-  fail "not three signatures refused against another root: $output"
-echo "against another root: $(grep -c '^FAIL' <<<"$output") files refused"
-
-output=$(verify "$unsigned/release" --dll "$dll")
-code=$?
-[ $code != 0 ] || fail "the unsigned release passes verification"
-[ "$(grep -cE '^FAIL .* is not signed' <<<"$output")" = 3 ] || fail "not three files shown unsigned: $output"
+# RELEASE|--ca|--at|EXIT|what the lines of the MSI, Rimtone.dll and RimtoneColours.exe say, with
+# the verdict of EXIT (0 OK, 3 UNTRUSTED, 1 FAIL). The test certificates and root are valid for two
+# days: three days on, only a time-stamp shows that a signature was made while they were valid.
+while IFS='|' read -r kind ca at expected text; do
+  args=(--dll "$dll") label="the $kind release, --ca $ca, --at $at"
+  if [ "$ca" != - ]; then args+=(--ca "$pki/$ca"); fi
+  if [ "$at" != - ]; then args+=(--at "$at"); fi
+  output=$(verify "$(dirname "$signed")/$kind/release" "${args[@]}")
+  code=$?
+  verdict=$(case $expected in 0) echo OK ;; 3) echo UNTRUSTED ;; *) echo FAIL ;; esac)
+  [ $code = "$expected" ] || fail "$label: verify-release.sh exited with $code, not $expected"
+  [ "$(grep -cE "^$verdict +(Rimtone-.*\.msi|Rimtone\.dll|RimtoneColours\.exe) +.*$text" <<<"$output")" = 3 ] ||
+    fail "$label: not three lines $verdict saying \"$text\": $output"
+  echo "$label: exit $code; $(grep -m1 -E "^$verdict +Rimtone\.dll" <<<"$output" | cut -c1-200)"
+done <<'END'
+signed|-|-|3|publisher not established: its chain ends at /CN=Rimtone Test Root CA, which is not among the roots trusted here \(the system's roots\)
+signed|other-ca.crt|-|3|publisher not established: .* \(other-ca.crt\)
+self-signed|-|-|3|signed by /CN=Anyone Claims To Be The Publisher; publisher not established: its chain ends at itself \(self-signed\)
+self-signed|self-signed.crt|-|0|signed by /CN=Anyone Claims To Be The Publisher; chains to /CN=Anyone Claims To Be The Publisher; not time-stamped
+timestamped|ca.crt|-|0|chains to /CN=Rimtone Test Root CA; time-stamped [A-Z][a-z]{2} [ 0-9]{2} [0-9:]{8} 20[0-9]{2} GMT
+timestamped|ca.crt|+3 days|0|chains to /CN=Rimtone Test Root CA; time-stamped
+signed|ca.crt|+3 days|1|does not verify \(Verify error: certificate has expired\)
+unsigned|-|-|1|is not signed
+END
 grep -qE '^OK +SHA256SUMS' <<<"$output" || fail "the unsigned release's SHA256SUMS is not shown matching"
-echo "the unsigned release: $(grep -c '^FAIL' <<<"$output") files refused"
 
 [ $status = 0 ] && echo OK
 exit $status

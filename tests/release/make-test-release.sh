@@ -5,8 +5,9 @@
 #             and no file carries a signature;
 #   signed    with the test certificate of PKI_DIR (make-test-pki.sh), the publisher's address and
 #             no time-stamp server; every openssl and osslsigncode command line is recorded, and
-#             none may carry the password.
-# usage: make-test-release.sh unsigned|signed DIR PKI_DIR VERSION PUBLISHER INSTALL_TEXT FILE FOLDER...
+#             none may carry the password;
+#   timestamped, self-signed  time-stamped, and self-signed; password files end in CRLF, nothing.
+# usage: make-test-release.sh KIND DIR PKI_DIR VERSION PUBLISHER INSTALL_TEXT FILE FOLDER...
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/need-tools.sh"
@@ -55,6 +56,17 @@ signed)
     die "not three osslsigncode sign commands reading the password from its file: $(cat "$dir/command-lines")"
   grep -qF -- "$(head -1 "$pki/password.txt")" "$dir/command-lines" && die "a command line carried the password"
   echo "$(wc -l <"$dir/command-lines") openssl and osslsigncode command lines, none with the password"
+  ;;
+timestamped|self-signed)
+  pfx=$pki/self-signed.pfx password=$pki/password-bare.txt
+  if [ "$kind" = timestamped ]; then
+    source "$here/time-stamp-authority.sh"
+    start_time_stamp_authority "$pki"
+    pfx=$pki/signing.pfx password=$pki/password-crlf.txt
+  fi
+  RIMTONE_SIGN_PFX=$pfx RIMTONE_SIGN_PASSWORD_FILE=$password RIMTONE_SIGN_TIMESTAMP_URL=${tsa_url:-} \
+    "${make_release[@]}" >"$dir/output" 2>&1 || { cat "$dir/output"; die "the $kind release failed"; }
+  cat "$dir/output"
   ;;
 *) die "unknown kind $kind" ;;
 esac
