@@ -4,7 +4,8 @@
 #   RIMTONE_SIGN_PFX             PKCS#12 file: the certificate, its private key and its chain
 #   RIMTONE_SIGN_PASSWORD_FILE   file that holds the PKCS#12 file's password on its first line,
 #                                ended by LF, CRLF or nothing, and nothing after that line
-#   RIMTONE_SIGN_TIMESTAMP_URL   optional RFC 3161 time-stamp server
+#   RIMTONE_SIGN_TIMESTAMP_URL   RFC 3161 time-stamp server; "none" signs without a time-stamp
+#                                (test releases only: such signatures die with the certificate)
 #   RIMTONE_SIGN_URL             optional web address of the publisher, shown with the signature
 # The password reaches openssl and osslsigncode as a file name only: a command line can be read
 # by every user of the machine in the process list. Both read the same copy of it, the password
@@ -87,7 +88,9 @@ check() {
   fi
   echo "Signing as $subject, issued by $(openssl x509 -in "$cert" -noout -issuer -nameopt RFC2253 | sed 's/^issuer=//'), valid until $not_after"
   if [ -z "${RIMTONE_SIGN_TIMESTAMP_URL:-}" ]; then
-    echo "No time-stamp server (RIMTONE_SIGN_TIMESTAMP_URL): Windows stops trusting the signatures when the certificate expires"
+    fail "no time-stamp server (RIMTONE_SIGN_TIMESTAMP_URL): without a time-stamp every signature stops verifying the day the certificate expires; give one, or \"none\" for a test release: the release is not made"
+  elif [ "$RIMTONE_SIGN_TIMESTAMP_URL" = none ]; then
+    echo "Not time-stamped (RIMTONE_SIGN_TIMESTAMP_URL=none): Windows stops trusting the signatures when the certificate expires"
   else
     echo "Time-stamped by $RIMTONE_SIGN_TIMESTAMP_URL: the signatures stay valid after the certificate expires"
   fi
@@ -102,7 +105,7 @@ shift
 [ $# -ge 1 ] || fail "no file to sign for $description"
 options=(-pkcs12 "$pfx" -readpass "$password" -h sha256 -n "$description")
 if [ -n "${RIMTONE_SIGN_URL:-}" ]; then options+=(-i "$RIMTONE_SIGN_URL"); fi
-if [ -n "${RIMTONE_SIGN_TIMESTAMP_URL:-}" ]; then options+=(-ts "$RIMTONE_SIGN_TIMESTAMP_URL"); fi
+if [ "${RIMTONE_SIGN_TIMESTAMP_URL:-none}" != none ]; then options+=(-ts "$RIMTONE_SIGN_TIMESTAMP_URL"); fi
 for file in "$@"; do
   if ! osslsigncode sign "${options[@]}" -in "$file" -out "$work/signed" >"$work/log" 2>&1; then
     cat "$work/log" >&2

@@ -2,8 +2,8 @@
 # Makes a release from this checkout: installs what is missing, builds Rimtone.dll and its packages
 # and leaves them in build/release (Rimtone-VERSION-x64.msi and .zip, the debug files, SHA256SUMS).
 # Signed with the publisher's code-signing certificate when RIMTONE_SIGN_PFX names one (password in
-# the file RIMTONE_SIGN_PASSWORD_FILE; RIMTONE_SIGN_TIMESTAMP_URL and RIMTONE_SIGN_URL optional, see
-# installer/sign.sh) and then checked by scripts/verify-release.sh against the certificate's own
+# the file RIMTONE_SIGN_PASSWORD_FILE, time-stamp server RIMTONE_SIGN_TIMESTAMP_URL, RIMTONE_SIGN_URL
+# optional, see installer/sign.sh) and then checked by scripts/verify-release.sh against the certificate's own
 # chain; unsigned without one.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -3,7 +3,8 @@
 # neither the release folder nor the staged files (a previous release there included, so that
 # nothing unsigned is mistaken for the signed release), nor the temporary folder. Cases: a wrong
 # password, an expired certificate, one not for code signing, no password file, signing settings
-# without a certificate, a time-stamp server that cannot be reached (the failure comes while
+# without a certificate, signing with no time-stamp server given, a time-stamp server that cannot be
+# reached (the failure comes while
 # signing, after the files were staged), and a Rimtone.dll whose version cannot be read for the MSI
 # (its resources taken out with OBJCOPY). Also a password file of two lines, an empty one and a
 # time-stamp server that answers garbage.
@@ -57,6 +58,7 @@ refused "certificate for servers" "not for code signing" \
 refused "no password file" "RIMTONE_SIGN_PASSWORD_FILE is not set" RIMTONE_SIGN_PFX="$pki/signing.pfx"
 refused "a password without a certificate" "RIMTONE_SIGN_PFX names no certificate" \
   RIMTONE_SIGN_PASSWORD_FILE="$pki/password.txt"
+refused "signing without a time-stamp server" "no time-stamp server" "${signing[@]}"
 # Nothing listens on the discard port of this machine: the connection is refused at once.
 refused "an unreachable time-stamp server" "could not sign Rimtone.dll" \
   "${signing[@]}" RIMTONE_SIGN_TIMESTAMP_URL=http://127.0.0.1:9/

@@ -4,7 +4,7 @@
 #   unsigned  without a certificate, as a release is made by default: one line says it is unsigned
 #             and no file carries a signature;
 #   signed    with the test certificate of PKI_DIR (make-test-pki.sh), the publisher's address and
-#             no time-stamp server; every openssl and osslsigncode command line is recorded, and
+#             no time-stamp ("none"); every openssl and osslsigncode command line is recorded, and
 #             none may carry the password;
 #   timestamped, self-signed  time-stamped, and self-signed; password files end in CRLF, nothing.
 # usage: make-test-release.sh KIND DIR PKI_DIR VERSION PUBLISHER INSTALL_TEXT FILE FOLDER...
@@ -46,7 +46,7 @@ signed)
     chmod +x "$dir/recorder/$tool"
   done
   PATH=$dir/recorder:$PATH RIMTONE_SIGN_PFX=$pki/signing.pfx RIMTONE_SIGN_PASSWORD_FILE=$pki/password.txt \
-    RIMTONE_SIGN_URL=https://rimtone.example/ "${make_release[@]}" >"$dir/output" 2>&1 ||
+    RIMTONE_SIGN_TIMESTAMP_URL=none RIMTONE_SIGN_URL=https://rimtone.example/ "${make_release[@]}" >"$dir/output" 2>&1 ||
     { cat "$dir/output"; die "the signed release failed"; }
   cat "$dir/output"
   grep -q '^Signing as .*CN=The Rimtone developers' "$dir/output" || die "the release does not say whose certificate signs"
@@ -64,7 +64,7 @@ timestamped|self-signed)
     start_time_stamp_authority "$pki"
     pfx=$pki/signing.pfx password=$pki/password-crlf.txt
   fi
-  RIMTONE_SIGN_PFX=$pfx RIMTONE_SIGN_PASSWORD_FILE=$password RIMTONE_SIGN_TIMESTAMP_URL=${tsa_url:-} \
+  RIMTONE_SIGN_PFX=$pfx RIMTONE_SIGN_PASSWORD_FILE=$password RIMTONE_SIGN_TIMESTAMP_URL=${tsa_url:-none} \
     "${make_release[@]}" >"$dir/output" 2>&1 || { cat "$dir/output"; die "the $kind release failed"; }
   cat "$dir/output"
   ;;
