@@ -119,7 +119,8 @@ void RimtoneDlg::ApplyPolicy(const ColourPolicy& policy)
         if (policy.IsLocked(slot)) {
             if (!wasLocked) {
                 m_aUserColorNames[slot] = swatch.m_strColorName;
-                MoveFocusPast(swatch.m_hWnd);
+                if (::GetFocus() == swatch.m_hWnd)
+                    MoveFocusPast(swatch.m_hWnd);
                 ::EnableWindow(swatch.m_hWnd, FALSE);
             }
             swatch.m_strColorName = policy.locks[slot].name;

@@ -41,8 +41,8 @@ private:
     // Makes `policy` the one in force: a slot it locks shows the locked colour and is disabled, with
     // a cue and a tooltip; a slot it no longer locks shows the user's own colour again.
     void ApplyPolicy(const ColourPolicy& policy);
-    // Moves the focus from a swatch that is being locked (or was, while the picker was open) to the
-    // next control, since a disabled control cannot keep it.
+    // Gives the focus to the control after a swatch that is being locked, or was while the picker
+    // was open, when the focus is the swatch's or nobody's: a disabled control cannot keep it.
     void MoveFocusPast(HWND swatch);
 
     DECLARE_MESSAGE_MAP()
