@@ -14,8 +14,9 @@ public:
     RegistrySandbox(const RegistrySandbox&) = delete;
     RegistrySandbox& operator=(const RegistrySandbox&) = delete;
 
-    // Where the redirected HKEY_LOCAL_MACHINE lies below the real HKEY_CURRENT_USER, for a program
-    // of another process (which the redirection does not reach) to write into.
+    // Where the redirected HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE lie below the real
+    // HKEY_CURRENT_USER, for a program of another process (which the redirection does not reach).
+    const std::wstring& Path() const { return m_path; }
     const std::wstring& MachinePath() const { return m_machinePath; }
 
 private:
