@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
-          wine wine64 xvfb fonts-nanum fonts-wine googletest)
+          wine wine64 xvfb fonts-nanum fonts-wine googletest libxml2-utils)
 release_packages=(wixl msitools zip unzip osslsigncode openssl)
 case ${1:-} in
   --release) packages+=("${release_packages[@]}") ;;
