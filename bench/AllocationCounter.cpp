@@ -1,5 +1,7 @@
 #include "AllocationCounter.h"
 
+#include "ImportTable.h"
+
 #include <cstring>
 
 namespace {
@@ -54,39 +56,6 @@ const Hook kHooks[] = {
     { "GlobalAlloc", reinterpret_cast<void*>(&CountingGlobalAlloc), reinterpret_cast<void**>(&realGlobalAlloc) },
 };
 
-// Swaps one import address table slot, returning the address it held.
-void* SwapSlot(void** slot, void* value)
-{
-    DWORD oldProtect = 0;
-    ::VirtualProtect(slot, sizeof(void*), PAGE_READWRITE, &oldProtect);
-    void* previous = *slot;
-    *slot = value;
-    ::VirtualProtect(slot, sizeof(void*), oldProtect, &oldProtect);
-    return previous;
-}
-
-// Calls visit(name, slot) for every import by name of the module.
-template <typename Visit>
-void ForEachImport(HMODULE module, Visit visit)
-{
-    auto* base = reinterpret_cast<BYTE*>(module);
-    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (!dir.VirtualAddress)
-        return;
-    for (auto* desc = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); desc->Name; ++desc) {
-        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + desc->OriginalFirstThunk);
-        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + desc->FirstThunk);
-        for (; names->u1.AddressOfData; ++names, ++slots) {
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal))
-                continue;
-            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-            visit(reinterpret_cast<const char*>(byName->Name), reinterpret_cast<void**>(&slots->u1.Function));
-        }
-    }
-}
-
 } // namespace
 
 AllocationCounter::AllocationCounter(HMODULE module) : m_module(module)
@@ -94,7 +63,7 @@ AllocationCounter::AllocationCounter(HMODULE module) : m_module(module)
     ForEachImport(m_module, [this](const char* name, void** slot) {
         for (const Hook& hook : kHooks) {
             if (std::strcmp(name, hook.name) == 0) {
-                *hook.original = SwapSlot(slot, hook.replacement);
+                *hook.original = SwapImportSlot(slot, hook.replacement);
                 ++m_patched;
             }
         }
@@ -106,7 +75,7 @@ AllocationCounter::~AllocationCounter()
     ForEachImport(m_module, [](const char*, void** slot) {
         for (const Hook& hook : kHooks) {
             if (*slot == hook.replacement)
-                SwapSlot(slot, *hook.original);
+                SwapImportSlot(slot, *hook.original);
         }
     });
 }
