@@ -157,6 +157,47 @@ void HoldShift(bool down)
     ::SetKeyboardState(keys);
 }
 
+void RestMouseOn(HWND dialog, int controlId)
+{
+    HWND control = ::GetDlgItem(dialog, controlId);
+    RECT rect;
+    ::GetClientRect(control, &rect);
+    POINT point = { rect.right / 2, rect.bottom / 2 };
+    ::ClientToScreen(control, &point);
+    ::SetCursorPos(point.x, point.y);
+    HWND under = ::IsWindowEnabled(control) ? control : dialog;
+    ::ScreenToClient(under, &point);
+    ::PostMessageW(under, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+}
+
+namespace {
+
+struct OwnedSearch
+{
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwnedTooltip(HWND hWnd, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<OwnedSearch*>(lParam);
+    wchar_t className[32] = {};
+    ::GetClassNameW(hWnd, className, 32);
+    if (::GetWindow(hWnd, GW_OWNER) != search->owner || _wcsicmp(className, L"tooltips_class32") != 0)
+        return TRUE;
+    search->found = hWnd;
+    return FALSE;
+}
+
+} // namespace
+
+HWND TooltipOwnedBy(HWND owner)
+{
+    OwnedSearch search{ owner, nullptr };
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindOwnedTooltip, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 COLORREF ClientPixel(HWND window, int x, int y)
 {
     ::UpdateWindow(window);

@@ -55,36 +55,10 @@ void ExpectLockCue(HWND dialog, int controlId, COLORREF swatchColor)
     ::ReleaseDC(swatch, dc);
 }
 
-HWND TooltipOf(HWND dialog)
-{
-    struct Search { HWND owner; HWND found; } search = { dialog, nullptr };
-    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM lParam) {
-        auto* s = reinterpret_cast<Search*>(lParam);
-        wchar_t name[32] = {};
-        ::GetClassNameW(hWnd, name, 32);
-        if (::GetWindow(hWnd, GW_OWNER) == s->owner && lstrcmpiW(name, TOOLTIPS_CLASSW) == 0)
-            s->found = hWnd;
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// The mouse comes to rest on the control, as a person moves it there.
-void HoverOver(HWND dialog, int controlId)
-{
-    const RECT rect = ControlRectInDialog(dialog, controlId);
-    POINT point = { (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2 };
-    POINT onScreen = point;
-    ::ClientToScreen(dialog, &onScreen);
-    ::SetCursorPos(onScreen.x, onScreen.y);
-    // A disabled control gets no mouse input: the system hands it to the dialog.
-    ::PostMessageW(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
-}
-
 // The text of the tooltip shown now; empty while none is shown.
 std::wstring ShownTip(HWND dialog)
 {
-    HWND tooltip = TooltipOf(dialog);
+    HWND tooltip = TooltipOwnedBy(dialog);
     if (!tooltip || !::IsWindowVisible(tooltip))
         return std::wstring();
     wchar_t text[512] = {};
@@ -157,7 +131,7 @@ TEST_F(SettingsPolicyTest, LockedSwatchesShowTheirColourACueAndTheNoteAndOpenNoP
         .Do([] { PressKey(VK_TAB); })
         .Do([this] {
             EXPECT_TRUE(Focused(IDC_SWATCH_COUNTERBORE));
-            HoverOver(dialog.m_hWnd, IDC_SWATCH_DRILL);
+            RestMouseOn(dialog.m_hWnd, IDC_SWATCH_DRILL);
         })
         .Then([this] { return !ShownTip(dialog.m_hWnd).empty(); })
         .Do([this] {
