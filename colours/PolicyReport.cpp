@@ -26,6 +26,8 @@ std::wstring Reason(const IgnoredPolicyValue& value)
                L"\", not a palette colour (MAINCOLOR01 to MAINCOLOR16)";
     case PolicyFault::UnknownName:
         return L"is not a Rimtone policy value";
+    case PolicyFault::Overridden:
+        return L"holds \"" + OneLine(static_cast<LPCWSTR>(value.text), 40) + L"\", overridden by the machine policy's";
     case PolicyFault::KeyUnreadable:
         break;
     }
@@ -68,7 +70,7 @@ std::wstring PolicySection(const ColourPolicy& policy)
     if (!policy.note.IsEmpty())
         text += L"\nThe administrator's note: " + OneLine(static_cast<LPCWSTR>(policy.note)) + L"\n";
     if (!policy.ignored.empty()) {
-        text += L"\nPolicy values ignored (as if they were not set):\n";
+        text += L"\nPolicy values not in effect, and why:\n";
         for (const IgnoredPolicyValue& value : policy.ignored) {
             const std::wstring key = PolicyRegKeyName(value.scope == PolicyScope::User, value.inDefaults);
             text += L"  " + key + L" " +

@@ -104,7 +104,9 @@ private:
         if (isNote) {
             if (text.GetLength() > AdministratorNoteMaxChars)
                 Ignore(inDefaults, value.name, PolicyFault::TooLong);
-            else if (m_policy.note.IsEmpty())
+            else if (!m_policy.note.IsEmpty())
+                Ignore(inDefaults, value.name, PolicyFault::Overridden, REG_SZ, text);
+            else
                 m_policy.note = text;
             return;
         }
@@ -115,7 +117,9 @@ private:
         }
         // The machine policy is read first and wins.
         PolicyColour& target = inDefaults ? m_policy.siteDefaults[slot] : m_policy.locks[slot];
-        if (!target.set)
+        if (target.set)
+            Ignore(inDefaults, value.name, PolicyFault::Overridden, REG_SZ, colour.entry.m_strName);
+        else
             target = PolicyColour{ true, m_scope, colour.entry.m_strName };
     }
 

@@ -30,6 +30,7 @@ enum class PolicyFault
     NotAPaletteColour,  // text that names no palette colour, the empty text among them
     UnknownName,        // a value that is neither a setting nor the note
     KeyUnreadable,      // the key exists but cannot be read (its access list)
+    Overridden,         // a valid value of the user policy where the machine policy sets one too
 };
 
 // A policy value that counts as absent: a broken policy never locks a slot to colour 0.
@@ -40,7 +41,7 @@ struct IgnoredPolicyValue
     CString valueName;        // empty for KeyUnreadable
     PolicyFault fault = PolicyFault::UnknownName;
     DWORD type = REG_NONE;    // for NotText
-    CString text;             // for NotAPaletteColour
+    CString text;             // for NotAPaletteColour, Overridden
 };
 
 class ColourPolicy

@@ -418,18 +418,7 @@ namespace {
 // Runs Wine's reg.exe, a program of its own that the registry sandbox does not reach.
 bool RunRegImport(const std::wstring& file)
 {
-    std::wstring command = L"reg.exe import \"" + file + L"\"";
-    STARTUPINFOW startup = { sizeof startup };
-    PROCESS_INFORMATION process = {};
-    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                          &startup, &process))
-        return false;
-    ::WaitForSingleObject(process.hProcess, 60000);
-    DWORD code = 1;
-    ::GetExitCodeProcess(process.hProcess, &code);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return code == 0;
+    return _wsystem((L"reg.exe import \"" + file + L"\" >nul 2>&1").c_str()) == 0;
 }
 
 // A mixed scheme: machine and user locks, a site default for a missing value, the user's values.
@@ -455,6 +444,7 @@ TEST_F(ColoursToolTest, ShowTellsWhereEachColourComesFromAndWhichPolicyValuesAre
     ASSERT_TRUE(SetPolicyValue(HKEY_LOCAL_MACHINE, true, L"mColor901", REG_DWORD, &number, sizeof number));
     ASSERT_TRUE(SetPolicyString(HKEY_CURRENT_USER, false, L"mColor1001", std::wstring(149, L'x')));
     ASSERT_TRUE(SetPolicyString(HKEY_LOCAL_MACHINE, false, L"mColour000", L"MAINCOLOR02"));
+    ASSERT_TRUE(SetPolicyString(HKEY_CURRENT_USER, false, L"mColor101", L"MAINCOLOR16"));
     const auto before = Snapshot();
     const ToolRun show = RunTool({ L"show" });
     EXPECT_EQ(show.code, ExitOk);
@@ -464,7 +454,6 @@ TEST_F(ColoursToolTest, ShowTellsWhereEachColourComesFromAndWhichPolicyValuesAre
         { L"mColor301", L"reamer mColor301 missing MAINCOLOR14 13 128,128,255 (the machine policy's site default)" },
         { L"mColor401", L"tap mColor401 missing MAINCOLOR15 14 128,0,128 (the user policy's site default)" },
         { L"mColor501", L"counterbore mColor501 \"maincolor07\" MAINCOLOR07 6 255,128,128" },
-        { L"mColor601", L"JG mColor601 missing MAINCOLOR06 5 255,0,0 (the default)" },
     };
     for (const auto& [value, words] : lines)
         EXPECT_EQ(Words(LineOf(show.out, value)), words);
@@ -474,6 +463,7 @@ TEST_F(ColoursToolTest, ShowTellsWhereEachColourComesFromAndWhichPolicyValuesAre
         L"\\Rimtone\\Defaults mColor901 is REG_DWORD, not REG_SZ",
         L"HKEY_CURRENT_USER\\SOFTWARE\\Policies\\Hallgrove\\PAV\\Rimtone mColor1001 is longer than the 255 bytes",
         L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Policies\\Hallgrove\\PAV\\Rimtone mColour000 is not a Rimtone policy value",
+        L"HKEY_CURRENT_USER\\SOFTWARE\\Policies\\Hallgrove\\PAV\\Rimtone mColor101 holds \"MAINCOLOR16\", overridden",
         L"The administrator's note: Design standard, ext. 1234",
     };
     for (const wchar_t* reason : reasons)
@@ -488,17 +478,12 @@ TEST_F(ColoursToolTest, ImportRefusesLockedValuesAndResetKeepsThemAndCheckAndSug
     TempFile file(L"rimtone-locked-");
     file.Write("REGEDIT4\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Hallgrove\\PAV\\Rimtone]\r\n"
                "\"mColor101\"=\"MAINCOLOR03\"\r\n\"mColor201\"=\"MAINCOLOR03\"\r\n\"mColor601\"=\"MAINCOLOR03\"\r\n");
-    for (const wchar_t* option : { L"", L"--replace" }) {
-        std::vector<std::wstring> args = { L"import", file.Path() };
-        if (*option)
-            args.push_back(option);
-        const ToolRun run = RunTool(args);
-        EXPECT_EQ(run.code, ExitBadInput);
-        for (const wchar_t* locked : { L"mColor101 is locked by the machine policy (MAINCOLOR12)",
-                                       L"mColor201 is locked by the user policy (MAINCOLOR13)", L"nothing was written" })
-            EXPECT_NE(run.err.find(locked), std::wstring::npos) << std::string(run.err.begin(), run.err.end());
-        EXPECT_TRUE(Same(Snapshot(), before));
-    }
+    const ToolRun run = RunTool({ L"import", file.Path(), L"--replace" });
+    EXPECT_EQ(run.code, ExitBadInput);
+    for (const wchar_t* locked : { L"mColor101 is locked by the machine policy (MAINCOLOR12)",
+                                   L"mColor201 is locked by the user policy (MAINCOLOR13)", L"nothing was written" })
+        EXPECT_NE(run.err.find(locked), std::wstring::npos) << std::string(run.err.begin(), run.err.end());
+    EXPECT_TRUE(Same(Snapshot(), before));
 
     ASSERT_EQ(RunTool({ L"reset" }).code, ExitOk);
     EXPECT_EQ(Stored(L"mColor101"), L"MAINCOLOR02") << "a locked slot keeps the user's value";
@@ -521,40 +506,39 @@ TEST_F(ColoursToolTest, ImportRefusesLockedValuesAndResetKeepsThemAndCheckAndSug
 
 TEST_F(ColoursToolTest, PolicyExportImportedIntoAPolicyKeyGivesTheSameScheme)
 {
-    struct Case { std::vector<std::wstring> options; const wchar_t* key; };
+    // reg.exe writes the real registry: the file's root becomes the sandbox's key that this process
+    // sees as that root.
+    struct Case { const wchar_t* option; const wchar_t* root; std::wstring sandboxRoot; ColourSource undetermined; };
     const Case cases[] = {
-        { {}, L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Policies\\Hallgrove\\PAV\\Rimtone]" },
-        { { L"--user" }, L"HKEY_CURRENT_USER\\SOFTWARE\\Policies\\Hallgrove\\PAV\\Rimtone]" },
-        { { L"--defaults" }, L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Policies\\Hallgrove\\PAV\\Rimtone\\Defaults]" },
+        { L"", L"[HKEY_LOCAL_MACHINE\\", sandbox.MachinePath(), ColourSource::MachineLock },
+        { L"--user", L"[HKEY_CURRENT_USER\\", sandbox.Path(), ColourSource::UserLock },
+        { L"--defaults", L"[HKEY_LOCAL_MACHINE\\", sandbox.MachinePath(), ColourSource::MachineDefault },
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.key);
+        SCOPED_TRACE(c.option);
         RemovePolicies();
         ::RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
         SetMixedScheme();
         const SlotNames scheme = UsedNames(ReadStoredColours());
         TempFile file(L"rimtone-policy-");
         std::vector<std::wstring> args = { L"policy", L"export", file.Path() };
-        args.insert(args.end(), c.options.begin(), c.options.end());
-        const ToolRun run = RunTool(args);
-        ASSERT_EQ(run.code, ExitOk) << std::string(run.err.begin(), run.err.end());
-
-        // reg.exe writes the real registry: the file's key goes below the sandbox's, where this
-        // process finds its HKEY_LOCAL_MACHINE or HKEY_CURRENT_USER.
+        if (*c.option)
+            args.push_back(c.option);
+        ASSERT_EQ(RunTool(args).code, ExitOk);
         const std::vector<unsigned char> bytes = ReadBytes(file.Path());
-        std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
-        const size_t at = text.find(c.key);
+        std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
+        const size_t at = text.find(c.root);
         ASSERT_NE(at, std::wstring::npos);
-        const bool machine = c.key[6] == L'L';
-        text.replace(at, machine ? 19 : 18, L"HKEY_CURRENT_USER\\" + (machine ? sandbox.MachinePath() : sandbox.Path()) + L"\\");
+        text.replace(at, wcslen(c.root), L"[HKEY_CURRENT_USER\\" + c.sandboxRoot + L"\\");
+        const auto* data = reinterpret_cast<const unsigned char*>(text.data());
         std::wstring problem;
-        text.insert(text.begin(), L'\xFEFF');
-        ASSERT_TRUE(WriteWholeFile(file.Path(), std::vector<unsigned char>(reinterpret_cast<const unsigned char*>(text.data()),
-                                   reinterpret_cast<const unsigned char*>(text.data() + text.size())), problem));
+        ASSERT_TRUE(WriteWholeFile(file.Path(), std::vector<unsigned char>(data, data + text.size() * 2), problem));
         // Only the file's policy decides now: no other policy, and no user values.
         RemovePolicies();
         ::RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
         ASSERT_TRUE(RunRegImport(file.Path()));
-        EXPECT_TRUE(UsedNames(ReadStoredColours()) == scheme);
+        const StoredSlots imported = ReadStoredColours();
+        EXPECT_TRUE(UsedNames(imported) == scheme);
+        EXPECT_EQ(imported[SlotUndetermined].source, c.undetermined);
     }
 }
