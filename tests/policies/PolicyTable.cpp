@@ -1,6 +1,5 @@
-// Prints what the plug-in reads as policy, from its own tables, for the test of the Group Policy
-// templates: the palette in order, then per setting its lock and its site default (key, value name,
-// built-in default), then the note (key, value name, longest length).
+// Prints what the plug-in reads as policy, from its own tables, for the test of the templates:
+// the palette, each setting's lock and site default (key, value name, default), the note.
 #include <CategoryColors.h>
 #include <PaletteTable.h>
 #include <PolicyKeys.h>

@@ -40,12 +40,8 @@ RegistrySandbox::RegistrySandbox()
     if (::RegCreateKeyExW(HKEY_CURRENT_USER, m_path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_key,
                           nullptr) != ERROR_SUCCESS ||
         ::RegCreateKeyExW(HKEY_CURRENT_USER, m_machinePath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                          &m_machineKey, nullptr) != ERROR_SUCCESS) {
-        if (m_key)
-            ::RegCloseKey(m_key);
-        ::RegDeleteKeyW(HKEY_CURRENT_USER, m_path.c_str());
+                          &m_machineKey, nullptr) != ERROR_SUCCESS)
         throw std::runtime_error("cannot create the registry sandbox");
-    }
     ::RegOverridePredefKey(HKEY_CURRENT_USER, m_key);
     ::RegOverridePredefKey(HKEY_LOCAL_MACHINE, m_machineKey);
 }
@@ -126,11 +122,7 @@ bool SetKeyDacl(LPCWSTR keyPath, LPCWSTR sddl)
     return done;
 }
 
-namespace {
-
 const wchar_t kPolicyKey[] = L"SOFTWARE\\Policies\\Hallgrove\\PAV\\Rimtone";
-
-} // namespace
 
 bool SetPolicyValue(HKEY root, bool defaults, LPCWSTR valueName, DWORD type, const void* data, DWORD byteCount)
 {

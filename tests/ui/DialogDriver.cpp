@@ -170,32 +170,13 @@ void RestMouseOn(HWND dialog, int controlId)
     ::PostMessageW(under, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
 }
 
-namespace {
-
-struct OwnedSearch
-{
-    HWND owner;
-    HWND found;
-};
-
-BOOL CALLBACK FindOwnedTooltip(HWND hWnd, LPARAM lParam)
-{
-    auto* search = reinterpret_cast<OwnedSearch*>(lParam);
-    wchar_t className[32] = {};
-    ::GetClassNameW(hWnd, className, 32);
-    if (::GetWindow(hWnd, GW_OWNER) != search->owner || _wcsicmp(className, L"tooltips_class32") != 0)
-        return TRUE;
-    search->found = hWnd;
-    return FALSE;
-}
-
-} // namespace
-
 HWND TooltipOwnedBy(HWND owner)
 {
-    OwnedSearch search{ owner, nullptr };
-    ::EnumThreadWindows(::GetCurrentThreadId(), &FindOwnedTooltip, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND tooltip = nullptr;
+    while ((tooltip = ::FindWindowExW(nullptr, tooltip, L"tooltips_class32", nullptr)) &&
+           ::GetWindow(tooltip, GW_OWNER) != owner) {
+    }
+    return tooltip;
 }
 
 COLORREF ClientPixel(HWND window, int x, int y)

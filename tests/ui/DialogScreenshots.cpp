@@ -144,10 +144,7 @@ bool SavePolicyDialog(const std::wstring& folder)
     ModalScript script;
     script.WaitFor(kSettingsCaption, &settings)
         .Do([&] { RestMouseOn(settings, IDC_SWATCH_DRILL); })
-        .Then([&] {
-            HWND tooltip = TooltipOwnedBy(settings);
-            return tooltip && ::IsWindowVisible(tooltip);
-        })
+        .Then([&] { return ::IsWindowVisible(TooltipOwnedBy(settings)) != FALSE; })
         .Do([&] {
             saved = SaveWindows({ settings, TooltipOwnedBy(settings) }, folder + L"settings-dialog-policy.bmp");
             ::PostMessageW(settings, WM_COMMAND, IDCANCEL, 0);
