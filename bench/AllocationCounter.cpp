@@ -2,8 +2,6 @@
 
 #include "ImportTable.h"
 
-#include <cstring>
-
 namespace {
 
 bool g_counting = false;
@@ -39,14 +37,7 @@ LPVOID WINAPI CountingHeapReAlloc(HANDLE h, DWORD f, LPVOID p, SIZE_T n) { Count
 HLOCAL WINAPI CountingLocalAlloc(UINT f, SIZE_T n) { Count(); return realLocalAlloc(f, n); }
 HGLOBAL WINAPI CountingGlobalAlloc(UINT f, SIZE_T n) { Count(); return realGlobalAlloc(f, n); }
 
-struct Hook
-{
-    const char* name;
-    void* replacement;
-    void** original;
-};
-
-const Hook kHooks[] = {
+const ImportHook kHooks[] = {
     { "malloc", reinterpret_cast<void*>(&CountingMalloc), reinterpret_cast<void**>(&realMalloc) },
     { "calloc", reinterpret_cast<void*>(&CountingCalloc), reinterpret_cast<void**>(&realCalloc) },
     { "realloc", reinterpret_cast<void*>(&CountingRealloc), reinterpret_cast<void**>(&realRealloc) },
@@ -58,27 +49,11 @@ const Hook kHooks[] = {
 
 } // namespace
 
-AllocationCounter::AllocationCounter(HMODULE module) : m_module(module)
+AllocationCounter::AllocationCounter(HMODULE module) : m_hooks(module, kHooks)
 {
-    ForEachImport(m_module, [this](const char* name, void** slot) {
-        for (const Hook& hook : kHooks) {
-            if (std::strcmp(name, hook.name) == 0) {
-                *hook.original = SwapImportSlot(slot, hook.replacement);
-                ++m_patched;
-            }
-        }
-    });
 }
 
-AllocationCounter::~AllocationCounter()
-{
-    ForEachImport(m_module, [](const char*, void** slot) {
-        for (const Hook& hook : kHooks) {
-            if (*slot == hook.replacement)
-                SwapImportSlot(slot, *hook.original);
-        }
-    });
-}
+AllocationCounter::~AllocationCounter() = default;
 
 void AllocationCounter::Start()
 {

@@ -1,5 +1,22 @@
 #include "ImportTable.h"
 
+#include <cstring>
+
+namespace {
+
+// Swaps one slot, returning the address it held.
+void* SwapImportSlot(void** slot, void* value)
+{
+    DWORD oldProtect = 0;
+    ::VirtualProtect(slot, sizeof(void*), PAGE_READWRITE, &oldProtect);
+    void* previous = *slot;
+    *slot = value;
+    ::VirtualProtect(slot, sizeof(void*), oldProtect, &oldProtect);
+    return previous;
+}
+
+} // namespace
+
 void ForEachImport(HMODULE module, const std::function<void(const char* name, void** slot)>& visit)
 {
     auto* base = reinterpret_cast<BYTE*>(module);
@@ -20,12 +37,34 @@ void ForEachImport(HMODULE module, const std::function<void(const char* name, vo
     }
 }
 
-void* SwapImportSlot(void** slot, void* value)
+ImportHooks::ImportHooks(HMODULE module, const ImportHook* hooks, size_t count)
+    : m_module(module), m_hooks(hooks), m_count(count)
 {
-    DWORD oldProtect = 0;
-    ::VirtualProtect(slot, sizeof(void*), PAGE_READWRITE, &oldProtect);
-    void* previous = *slot;
-    *slot = value;
-    ::VirtualProtect(slot, sizeof(void*), oldProtect, &oldProtect);
-    return previous;
+    ForEachImport(m_module, [this](const char* name, void** slot) {
+        for (size_t i = 0; i < m_count; ++i) {
+            if (std::strcmp(name, m_hooks[i].name) == 0) {
+                *m_hooks[i].original = SwapImportSlot(slot, m_hooks[i].replacement);
+                ++m_patched;
+            }
+        }
+    });
+}
+
+ImportHooks::~ImportHooks()
+{
+    ForEachImport(m_module, [this](const char*, void** slot) {
+        for (size_t i = 0; i < m_count; ++i) {
+            if (*slot == m_hooks[i].replacement)
+                SwapImportSlot(slot, *m_hooks[i].original);
+        }
+    });
+}
+
+bool ImportHooks::Hooks(const char* name) const
+{
+    for (size_t i = 0; i < m_count; ++i) {
+        if (std::strcmp(name, m_hooks[i].name) == 0)
+            return true;
+    }
+    return false;
 }

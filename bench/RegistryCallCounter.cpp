@@ -54,14 +54,7 @@ LSTATUS WINAPI CountingEnum(HKEY k, DWORD i, LPWSTR n, LPDWORD nc, LPDWORD r, LP
 }
 LSTATUS WINAPI CountingClose(HKEY k) { Count(); return realClose(k); }
 
-struct Hook
-{
-    const char* name;
-    void* replacement;
-    void** original;
-};
-
-const Hook kHooks[] = {
+const ImportHook kHooks[] = {
     { "RegOpenKeyExW", reinterpret_cast<void*>(&CountingOpen), reinterpret_cast<void**>(&realOpen) },
     { "RegCreateKeyExW", reinterpret_cast<void*>(&CountingCreate), reinterpret_cast<void**>(&realCreate) },
     { "RegQueryValueExW", reinterpret_cast<void*>(&CountingQuery), reinterpret_cast<void**>(&realQuery) },
@@ -72,29 +65,15 @@ const Hook kHooks[] = {
 
 } // namespace
 
-RegistryCallCounter::RegistryCallCounter(HMODULE module) : m_module(module)
+RegistryCallCounter::RegistryCallCounter(HMODULE module) : m_hooks(module, kHooks)
 {
-    ForEachImport(m_module, [this](const char* name, void** slot) {
-        for (const Hook& hook : kHooks) {
-            if (std::strcmp(name, hook.name) == 0) {
-                *hook.original = SwapImportSlot(slot, hook.replacement);
-                return;
-            }
-        }
-        if (std::strncmp(name, "Reg", 3) == 0 && std::strncmp(name, "Register", 8) != 0)
+    ForEachImport(module, [this](const char* name, void**) {
+        if (std::strncmp(name, "Reg", 3) == 0 && std::strncmp(name, "Register", 8) != 0 && !m_hooks.Hooks(name))
             m_unwatched += (m_unwatched.empty() ? "" : ", ") + std::string(name);
     });
 }
 
-RegistryCallCounter::~RegistryCallCounter()
-{
-    ForEachImport(m_module, [](const char*, void** slot) {
-        for (const Hook& hook : kHooks) {
-            if (*slot == hook.replacement)
-                SwapImportSlot(slot, *hook.original);
-        }
-    });
-}
+RegistryCallCounter::~RegistryCallCounter() = default;
 
 void RegistryCallCounter::Start()
 {

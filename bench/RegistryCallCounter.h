@@ -1,7 +1,7 @@
 #pragma once
 // Counts the registry calls a loaded module makes, by redirecting the registry functions in its
 // import table to counting forwarders while a measurement runs.
-#include <windows.h>
+#include "ImportTable.h"
 
 #include <string>
 
@@ -11,8 +11,6 @@ public:
     // Patches the module's imports of the registry functions the settings store uses.
     explicit RegistryCallCounter(HMODULE module);
     ~RegistryCallCounter();
-    RegistryCallCounter(const RegistryCallCounter&) = delete;
-    RegistryCallCounter& operator=(const RegistryCallCounter&) = delete;
 
     // Registry functions the module imports that no forwarder watches, comma-separated; empty when
     // every call is counted.
@@ -22,6 +20,6 @@ public:
     long Stop();
 
 private:
-    HMODULE m_module;
+    ImportHooks m_hooks;
     std::string m_unwatched;
 };
