@@ -20,7 +20,7 @@ const wchar_t kUsage[] =
     L"usage: RimtoneColours COMMAND [ARGUMENTS]\n"
     L"  show                          the 12 values, what each holds, the colour the next start uses and\n"
     L"                                where it comes from (the user's value, a policy, a default); the\n"
-    L"                                administrator's note and the policy values that are ignored\n"
+    L"                                administrator's note and the policy values not in effect, and why\n"
     L"  export FILE.reg               write the colours in use to a .reg file (UTF-16, version 5.00);\n"
     L"                                colours locked by policy are left out\n"
     L"  import FILE.reg [--replace]   set the values the file sets, all or nothing; with --replace the\n"

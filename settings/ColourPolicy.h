@@ -59,7 +59,7 @@ public:
     {
         return siteDefaults[slot].set ? siteDefaults[slot].name : CString(CategoryColorValues[slot].defaultColorName);
     }
-    // True when neither policy key exists (or both are empty).
+    // True when neither policy key holds a value, valid or not.
     bool IsEmpty() const;
 };
 
