@@ -5,8 +5,8 @@
 # usage: scripts/setup-debian.sh [--release]
 set -euo pipefail
 
-packages=(cmake ninja-build g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
-          wine wine64 xvfb fonts-nanum fonts-wine googletest libxml2-utils)
+packages=(cmake ninja-build g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 libxml2-utils
+          wine wine64 xvfb fonts-nanum fonts-wine googletest)
 release_packages=(wixl msitools zip unzip osslsigncode openssl)
 case ${1:-} in
   --release) packages+=("${release_packages[@]}") ;;
