@@ -1,6 +1,6 @@
 #include "AllocationCounter.h"
 
-#include <cstring>
+#include "ImportTable.h"
 
 namespace {
 
@@ -37,14 +37,7 @@ LPVOID WINAPI CountingHeapReAlloc(HANDLE h, DWORD f, LPVOID p, SIZE_T n) { Count
 HLOCAL WINAPI CountingLocalAlloc(UINT f, SIZE_T n) { Count(); return realLocalAlloc(f, n); }
 HGLOBAL WINAPI CountingGlobalAlloc(UINT f, SIZE_T n) { Count(); return realGlobalAlloc(f, n); }
 
-struct Hook
-{
-    const char* name;
-    void* replacement;
-    void** original;
-};
-
-const Hook kHooks[] = {
+const ImportHook kHooks[] = {
     { "malloc", reinterpret_cast<void*>(&CountingMalloc), reinterpret_cast<void**>(&realMalloc) },
     { "calloc", reinterpret_cast<void*>(&CountingCalloc), reinterpret_cast<void**>(&realCalloc) },
     { "realloc", reinterpret_cast<void*>(&CountingRealloc), reinterpret_cast<void**>(&realRealloc) },
@@ -54,62 +47,13 @@ const Hook kHooks[] = {
     { "GlobalAlloc", reinterpret_cast<void*>(&CountingGlobalAlloc), reinterpret_cast<void**>(&realGlobalAlloc) },
 };
 
-// Swaps one import address table slot, returning the address it held.
-void* SwapSlot(void** slot, void* value)
-{
-    DWORD oldProtect = 0;
-    ::VirtualProtect(slot, sizeof(void*), PAGE_READWRITE, &oldProtect);
-    void* previous = *slot;
-    *slot = value;
-    ::VirtualProtect(slot, sizeof(void*), oldProtect, &oldProtect);
-    return previous;
-}
-
-// Calls visit(name, slot) for every import by name of the module.
-template <typename Visit>
-void ForEachImport(HMODULE module, Visit visit)
-{
-    auto* base = reinterpret_cast<BYTE*>(module);
-    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (!dir.VirtualAddress)
-        return;
-    for (auto* desc = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); desc->Name; ++desc) {
-        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + desc->OriginalFirstThunk);
-        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + desc->FirstThunk);
-        for (; names->u1.AddressOfData; ++names, ++slots) {
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal))
-                continue;
-            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-            visit(reinterpret_cast<const char*>(byName->Name), reinterpret_cast<void**>(&slots->u1.Function));
-        }
-    }
-}
-
 } // namespace
 
-AllocationCounter::AllocationCounter(HMODULE module) : m_module(module)
+AllocationCounter::AllocationCounter(HMODULE module) : m_hooks(module, kHooks)
 {
-    ForEachImport(m_module, [this](const char* name, void** slot) {
-        for (const Hook& hook : kHooks) {
-            if (std::strcmp(name, hook.name) == 0) {
-                *hook.original = SwapSlot(slot, hook.replacement);
-                ++m_patched;
-            }
-        }
-    });
 }
 
-AllocationCounter::~AllocationCounter()
-{
-    ForEachImport(m_module, [](const char*, void** slot) {
-        for (const Hook& hook : kHooks) {
-            if (*slot == hook.replacement)
-                SwapSlot(slot, *hook.original);
-        }
-    });
-}
+AllocationCounter::~AllocationCounter() = default;
 
 void AllocationCounter::Start()
 {

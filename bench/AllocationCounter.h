@@ -1,7 +1,7 @@
 #pragma once
 // Counts heap allocations a loaded module makes, by redirecting the allocation functions in its
 // import table to counting forwarders while a measurement runs.
-#include <windows.h>
+#include "ImportTable.h"
 
 class AllocationCounter
 {
@@ -9,15 +9,12 @@ public:
     // Patches the module's imports; FunctionsWatched() tells how many were found.
     explicit AllocationCounter(HMODULE module);
     ~AllocationCounter();
-    AllocationCounter(const AllocationCounter&) = delete;
-    AllocationCounter& operator=(const AllocationCounter&) = delete;
 
-    int FunctionsWatched() const { return m_patched; }
+    int FunctionsWatched() const { return m_hooks.Patched(); }
     void Start();
     // Allocations seen since Start.
     long Stop();
 
 private:
-    HMODULE m_module;
-    int m_patched = 0;
+    ImportHooks m_hooks;
 };

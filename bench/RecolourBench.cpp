@@ -3,9 +3,11 @@
 // memory-touch loop over the same records in the same run. Prints its figures, never fails on them.
 #include "AllocationCounter.h"
 #include "BenchHost.h"
+#include "Clock.h"
 #include "MachineFacts.h"
 #include "MemoryTouch.h"
 #include "PassCheck.h"
+#include "StartBench.h"
 #include "SubHoleIdentifiers.h"
 
 #include <windows.h>
@@ -41,14 +43,6 @@ struct Row
     double hostNs = 0;
     double ratio = 0;   // median of the rounds' pass / touch
 };
-
-double Seconds()
-{
-    static const LARGE_INTEGER frequency = [] { LARGE_INTEGER f; ::QueryPerformanceFrequency(&f); return f; }();
-    LARGE_INTEGER now;
-    ::QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 double Median(std::vector<double> values)
 {
@@ -135,6 +129,8 @@ int main()
         std::fprintf(stderr, "error: Rimtone.dll did not register and start its command\n");
         return 1;
     }
+
+    const StartFigures start = MeasureStart(plugin);
 
     const CacheSizes caches = ReadCacheSizes();
     const double cacheBytes = static_cast<double>(std::max(caches.level2, caches.level3));
@@ -231,7 +227,11 @@ int main()
     }
     std::printf("targets with random identifiers: pass/touch <= 1.5 in cache and <= 1.10 beyond it, "
                 "heap allocations 0, host calls per hole 3 (its read, amend and free); R is the worst pass/touch of all\n");
-    std::printf("pass/baseline ratio %.2f, heap allocations %ld, host calls per hole %g\n", worst, passAllocations,
+    std::printf("pass/baseline ratio %.2f, heap allocations %ld, host calls per hole %g, ", worst, passAllocations,
                 recordCallsPerHole);
+    if (start.measured)
+        std::printf("start with policy/plain load %.2f\n", start.ratio);
+    else
+        std::printf("start with policy/plain load not measured\n");
     return 0;
 }

@@ -104,7 +104,7 @@ double SmallestDifference(const SlotColours& colours)
     return CheckColours(colours, CheckOptions()).smallest;
 }
 
-Suggestion SuggestSlotNames(const CheckOptions& options)
+Suggestion SuggestSlotNames(const CheckOptions& options, const SlotNames& fixed, const SlotNames& defaults)
 {
     // The difference of two palette colours is the smallest over the four visions.
     std::array<std::array<Lab, VisionCount>, MainColorCount> seen;
@@ -120,6 +120,19 @@ Suggestion SuggestSlotNames(const CheckOptions& options)
         }
     }
 
+    // The fixed slots' colours are chosen already; the free slots need as many more.
+    unsigned fixedMask = 0;
+    int freeSlots = CategorySlotCount;
+    for (int slot = 0; slot < CategorySlotCount; ++slot) {
+        if (fixed[slot].IsEmpty())
+            continue;
+        fixedMask |= 1u << ResolvePaletteName(fixed[slot]).number;
+        --freeSlots;
+    }
+    int wanted = freeSlots;
+    for (unsigned bits = fixedMask; bits; bits &= bits - 1)
+        ++wanted;
+
     Suggestion suggestion;
     unsigned candidates = 0;
     for (int index = 0; index < MainColorCount; ++index) {
@@ -129,7 +142,10 @@ Suggestion SuggestSlotNames(const CheckOptions& options)
             ++suggestion.candidates;
         }
     }
-    suggestion.keepsContrast = suggestion.candidates >= CategorySlotCount;
+    int freeCandidates = 0;
+    for (unsigned bits = candidates & ~fixedMask; bits; bits &= bits - 1)
+        ++freeCandidates;
+    suggestion.keepsContrast = freeCandidates >= freeSlots;
     if (!suggestion.keepsContrast) {
         candidates = (1u << MainColorCount) - 1;
         suggestion.candidates = MainColorCount;
@@ -143,7 +159,7 @@ Suggestion SuggestSlotNames(const CheckOptions& options)
         int count = 0;
         for (unsigned bits = mask; bits; bits &= bits - 1)
             ++count;
-        if (count != CategorySlotCount || (mask & ~candidates) != 0)
+        if (count != wanted || (mask & fixedMask) != fixedMask || (mask & ~(candidates | fixedMask)) != 0)
             continue;
         std::vector<double> distances;
         for (int i = 0; i < MainColorCount; ++i)
@@ -157,15 +173,22 @@ Suggestion SuggestSlotNames(const CheckOptions& options)
         }
     }
 
-    // Slots keep their default colour where it was chosen (the first slot of a shared default),
-    // the others take the unused chosen colour closest to their default.
+    // Fixed slots keep their colour; the others keep their default colour where it was chosen (the
+    // first slot of a shared default), and else take the unused chosen colour closest to it.
     std::vector<bool> used(MainColorCount, false);
     SlotNames& names = suggestion.names;
+    for (int slot = 0; slot < CategorySlotCount; ++slot) {
+        if (fixed[slot].IsEmpty())
+            continue;
+        const SlotColour colour = ResolvePaletteName(fixed[slot]);
+        used[colour.number] = true;
+        names[slot] = colour.name;
+    }
     std::array<int, CategorySlotCount> defaultIndex;
     for (int slot = 0; slot < CategorySlotCount; ++slot) {
-        defaultIndex[slot] = ResolvePaletteName(CategoryColorValues[slot].defaultColorName).number;
+        defaultIndex[slot] = ResolvePaletteName(defaults[slot]).number;
         const int index = defaultIndex[slot];
-        if ((bestMask >> index & 1u) && !used[index]) {
+        if (names[slot].IsEmpty() && (bestMask >> index & 1u) && !used[index]) {
             used[index] = true;
             names[slot] = ResolvePaletteName(MainColorOfRow(index + 1).name).name;
         }

@@ -56,4 +56,7 @@ struct Suggestion
 // Picks 12 different palette colours whose closest pair, under any vision, is as far apart as
 // possible, then gives each slot its default colour when chosen or else the nearest unused one.
 // Only colours with enough contrast against the background take part, while 12 of them do.
-Suggestion SuggestSlotNames(const CheckOptions& options);
+// A slot with a name in `fixed` keeps it (a colour locked by policy), and the others are chosen
+// around it; `defaults` are the colours the others keep where they can.
+Suggestion SuggestSlotNames(const CheckOptions& options, const SlotNames& fixed = SlotNames(),
+                            const SlotNames& defaults = DefaultSlotNames());

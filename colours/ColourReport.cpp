@@ -1,8 +1,8 @@
 #include "ColourReport.h"
 
-#include <ConsoleText.h>
+#include "PolicyReport.h"
 
-namespace {
+#include <ConsoleText.h>
 
 const wchar_t* RegistryTypeName(DWORD type)
 {
@@ -17,8 +17,6 @@ const wchar_t* RegistryTypeName(DWORD type)
     default: return L"an unknown type";
     }
 }
-
-} // namespace
 
 std::wstring Column(const std::wstring& text, size_t width)
 {
@@ -64,24 +62,25 @@ std::wstring StoredText(const StoredSetting& stored)
     return L"missing";
 }
 
-std::wstring ShowReport(const StoredSlots& slots)
+std::wstring ShowReport(const StoredSlots& slots, const ColourPolicy& policy)
 {
     std::wstring text = L"Category colours under HKEY_CURRENT_USER\\SOFTWARE\\Hallgrove\\PAV\\Rimtone and the colour "
-                        L"the next start of the command uses for each:\n\n";
+                        L"the next start of the command uses for each: the stored value unless noted (a policy's "
+                        L"lock, a policy's site default, or the default, which the next start writes):\n\n";
     text += Column(L"category", 14) + Column(L"value", 12) + Column(L"stored", 29) + Column(L"used", 13) +
             Column(L"colour", 8) + L"RGB\n";
     for (int slot = 0; slot < CategorySlotCount; ++slot) {
         const StoredSlot& value = slots[slot];
         std::wstring note;
-        if (!value.stored.IsRead())
-            note = L"  (the default)";
+        if (value.source != ColourSource::UserValue)
+            note = L"  (" + SourceText(value.source) + L")";
         else if (!value.used.inPalette)
             note = L"  (not a palette colour: loads as colour 0)";
         text += Column(SlotCategoryLabel(slot), 14) + Column(CategoryColorValues[slot].valueName, 12) +
                 Column(StoredText(value.stored), 29) + Column(static_cast<LPCWSTR>(value.used.name), 13) +
                 Column(std::to_wstring(value.used.number), 8) + RgbText(value.used.rgb) + note + L"\n";
     }
-    return text;
+    return text + PolicySection(policy);
 }
 
 std::wstring NamesTable(const SlotNames& names)

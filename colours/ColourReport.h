@@ -13,11 +13,14 @@ std::wstring Decimals(double value, int places);
 // "drill mColor101".
 std::wstring SlotText(int slot);
 
+// "REG_DWORD", ...
+const wchar_t* RegistryTypeName(DWORD type);
 // What a value holds, for show: the quoted text, "missing", "unreadable" or its other type.
 std::wstring StoredText(const StoredSetting& stored);
 
-// The show table of the stored values and what the next load uses.
-std::wstring ShowReport(const StoredSlots& slots);
+// The show table of the stored values, what the next load uses and where that comes from, then
+// the policy's note and the policy values it ignores.
+std::wstring ShowReport(const StoredSlots& slots, const ColourPolicy& policy);
 // A table of 12 names with their colours.
 std::wstring NamesTable(const SlotNames& names);
 

@@ -2,6 +2,7 @@
 
 #include "BinaryFile.h"
 #include "ColourReport.h"
+#include "PolicyReport.h"
 
 #include <ConsoleText.h>
 
@@ -17,11 +18,16 @@ const wchar_t kUsage[] =
     L"RimtoneColours: the category colours of Rimtone (HKEY_CURRENT_USER\\SOFTWARE\\Hallgrove\\PAV\\Rimtone)\n"
     L"\n"
     L"usage: RimtoneColours COMMAND [ARGUMENTS]\n"
-    L"  show                          the 12 values, what each holds and the colour the next start uses\n"
-    L"  export FILE.reg               write the colours in use to a .reg file (UTF-16, version 5.00)\n"
+    L"  show                          the 12 values, what each holds, the colour the next start uses and\n"
+    L"                                where it comes from (the user's value, a policy, a default); the\n"
+    L"                                administrator's note and the policy values not in effect, and why\n"
+    L"  export FILE.reg               write the colours in use to a .reg file (UTF-16, version 5.00);\n"
+    L"                                colours locked by policy are left out\n"
     L"  import FILE.reg [--replace]   set the values the file sets, all or nothing; with --replace the\n"
-    L"                                others get their defaults\n"
-    L"  reset                         set the 12 defaults\n"
+    L"                                others get their defaults. A file that sets a colour locked by\n"
+    L"                                policy is refused\n"
+    L"  reset                         set the defaults (a policy's site defaults where it gives them);\n"
+    L"                                colours locked by policy keep the user's value\n"
     L"  check [FILE.reg] [--background black|white] [--threshold DE] [--contrast RATIO] [--csv]\n"
     L"                                flag shared colours, pairs hard to tell apart under normal vision,\n"
     L"                                protanopia, deuteranopia and tritanopia (\u0394E00 below DE, default 5)\n"
@@ -32,6 +38,13 @@ const wchar_t kUsage[] =
     L"                                under all four visions, among those that stand out from the\n"
     L"                                background (while 12 of them do)\n"
     L"  simulate [FILE.reg]           each colour as seen under the four visions (CSV, #rrggbb)\n"
+    L"  policy export FILE.reg [--defaults] [--user]\n"
+    L"                                the colours in use as a .reg file for the machine's policy key\n"
+    L"                                (--user: the user's), as locks or, with --defaults, as site\n"
+    L"                                defaults; import it as administrator with reg import\n"
+    L"\n"
+    L"Colours locked by policy (HKEY_LOCAL_MACHINE or HKEY_CURRENT_USER\\SOFTWARE\\Policies\\Hallgrove\\PAV\\\n"
+    L"Rimtone) are what the command uses; check and suggest take them as they are.\n"
     L"\n"
     L"exit codes: 0 done (check: nothing flagged), 1 check flagged something, 2 bad input or failure\n";
 
@@ -127,7 +140,8 @@ int Show(const std::vector<std::wstring>& args, std::wstring& out, std::wstring&
     Arguments parsed;
     if (!SplitArguments(args, {}, {}, parsed, err) || !ExpectFiles(args[0], parsed, 0, 0, err))
         return ExitBadInput;
-    out += ShowReport(ReadStoredColours());
+    const ColourPolicy policy = ReadColourPolicy();
+    out += ShowReport(ReadStoredColours(policy), policy);
     return ExitOk;
 }
 
@@ -137,20 +151,40 @@ int Export(const std::vector<std::wstring>& args, std::wstring& out, std::wstrin
     if (!SplitArguments(args, {}, {}, parsed, err) || !ExpectFiles(args[0], parsed, 1, 1, err))
         return ExitBadInput;
     const StoredSlots slots = ReadStoredColours();
+    SlotNames names = UsedNames(slots);
     for (int slot = 0; slot < CategorySlotCount; ++slot) {
         const StoredSetting& stored = slots[slot].stored;
-        if (!stored.IsRead())
+        if (slots[slot].IsLocked()) {
+            // Where the same lock holds, a file that set it would be refused.
+            err += std::wstring(L"note: ") + CategoryColorValues[slot].valueName + L" is " +
+                   SourceText(slots[slot].source) + L" (" + static_cast<LPCWSTR>(names[slot]) + L"); left out\n";
+            names[slot] = CString();
+        } else if (!stored.IsRead())
             err += std::wstring(L"note: ") + CategoryColorValues[slot].valueName + L" is " + StoredText(stored) +
-                   L"; exported as its default " + static_cast<LPCWSTR>(slots[slot].used.name) + L"\n";
+                   L"; exported as " + SourceText(slots[slot].source) + L" " +
+                   static_cast<LPCWSTR>(slots[slot].used.name) + L"\n";
         else if (!slots[slot].used.inPalette || stored.kind == StoredKind::OtherType)
             err += std::wstring(L"note: ") + CategoryColorValues[slot].valueName + L" holds " + StoredText(stored) +
                    L", not a palette colour; exported as " + static_cast<LPCWSTR>(slots[slot].used.name) +
                    L", the colour it loads as\n";
     }
-    if (!WriteColourFile(parsed.positional[0], UsedNames(slots), err))
+    if (!WriteColourFile(parsed.positional[0], names, err))
         return ExitBadInput;
-    out += L"exported the 12 colours to " + OneLine(parsed.positional[0]) + L"\n";
+    const int count = CategorySlotCount - static_cast<int>(std::count(names.begin(), names.end(), CString()));
+    out += L"exported the " + std::to_wstring(count) + L" colours to " + OneLine(parsed.positional[0]) + L"\n";
     return ExitOk;
+}
+
+// The defaults a reset writes: the policy's site defaults where it gives them, else the built-in
+// ones; none for a locked slot, whose user value stays as it is until the lock goes.
+SlotNames EffectiveDefaultNames(const ColourPolicy& policy)
+{
+    SlotNames names;
+    for (int slot = 0; slot < CategorySlotCount; ++slot) {
+        if (!policy.IsLocked(slot))
+            names[slot] = policy.DefaultName(slot);
+    }
+    return names;
 }
 
 // Writes the names all or nothing and lists what changed.
@@ -187,8 +221,22 @@ int Import(const std::vector<std::wstring>& args, std::wstring& out, std::wstrin
         err += L"nothing was written\n";
         return ExitBadInput;
     }
+    const ColourPolicy policy = ReadColourPolicy();
+    bool locked = false;
+    for (int slot = 0; slot < CategorySlotCount; ++slot) {
+        if (names[slot].IsEmpty() || !policy.IsLocked(slot))
+            continue;
+        err += OneLine(parsed.positional[0]) + L": " + CategoryColorValues[slot].valueName + L" is locked by the " +
+               (policy.locks[slot].scope == PolicyScope::Machine ? L"machine" : L"user") + L" policy (" +
+               static_cast<LPCWSTR>(policy.locks[slot].name) + L"): the file cannot set it\n";
+        locked = true;
+    }
+    if (locked) {
+        err += L"nothing was written\n";
+        return ExitBadInput;
+    }
     if (HasOption(parsed, L"--replace")) {
-        const SlotNames defaults = DefaultSlotNames();
+        const SlotNames defaults = EffectiveDefaultNames(policy);
         for (int slot = 0; slot < CategorySlotCount; ++slot)
             if (names[slot].IsEmpty())
                 names[slot] = defaults[slot];
@@ -201,7 +249,7 @@ int Reset(const std::vector<std::wstring>& args, std::wstring& out, std::wstring
     Arguments parsed;
     if (!SplitArguments(args, {}, {}, parsed, err) || !ExpectFiles(args[0], parsed, 0, 0, err))
         return ExitBadInput;
-    return Apply(DefaultSlotNames(), out, err);
+    return Apply(EffectiveDefaultNames(ReadColourPolicy()), out, err);
 }
 
 // The colours to judge: a file's (its missing values at their defaults) or those the next load uses.
@@ -228,9 +276,13 @@ bool ColoursToJudge(const Arguments& parsed, SlotColours& colours, std::wstring&
         colours = ResolveSlotNames(names);
         return true;
     }
-    const StoredSlots slots = ReadStoredColours();
+    const ColourPolicy policy = ReadColourPolicy();
+    const StoredSlots slots = ReadStoredColours(policy);
     notes += L"Colours stored under HKEY_CURRENT_USER\\SOFTWARE\\Hallgrove\\PAV\\Rimtone, as the next start of the "
              L"command uses them.\n";
+    const std::wstring locked = LockedSlotsText(policy);
+    if (!locked.empty())
+        notes += L"Locked by policy (the administrator's colours): " + locked + L".\n";
     for (int slot = 0; slot < CategorySlotCount; ++slot) {
         colours[slot] = slots[slot].used;
         const StoredSetting& stored = slots[slot].stored;
@@ -303,7 +355,16 @@ int Suggest(const std::vector<std::wstring>& args, std::wstring& out, std::wstri
             return ExitBadInput;
         }
     }
-    const Suggestion suggestion = SuggestSlotNames(options);
+    // Locked colours stay as they are; the others keep their defaults where they can.
+    const ColourPolicy policy = ReadColourPolicy();
+    SlotNames locked;
+    SlotNames defaults;
+    for (int slot = 0; slot < CategorySlotCount; ++slot) {
+        if (policy.IsLocked(slot))
+            locked[slot] = policy.locks[slot].name;
+        defaults[slot] = policy.DefaultName(slot);
+    }
+    const Suggestion suggestion = SuggestSlotNames(options, locked, defaults);
     const std::wstring background = options.whiteBackground ? L"white" : L"black";
     out += L"Palette colours that keep the 12 categories furthest apart under normal vision, protanopia, "
            L"deuteranopia and tritanopia";
@@ -314,11 +375,19 @@ int Suggest(const std::vector<std::wstring>& args, std::wstring& out, std::wstri
                : L". Fewer than 12 palette colours stand out enough from a " + background +
                      L" background, so all 16 took part:\n\n";
     out += NamesTable(suggestion.names);
+    const std::wstring lockedText = LockedSlotsText(policy);
+    if (!lockedText.empty())
+        out += L"\nLocked by policy and kept as they are (a file written leaves them out): " + lockedText + L"\n";
     out += L"\nSmallest \u0394E00 between two categories over the four visions: " +
            Decimals(SmallestDifference(ResolveSlotNames(suggestion.names)), 2) + L" (the defaults: " +
            Decimals(SmallestDifference(ResolveSlotNames(DefaultSlotNames())), 2) + L")\n";
+    SlotNames toWrite = suggestion.names;
+    for (int slot = 0; slot < CategorySlotCount; ++slot) {
+        if (policy.IsLocked(slot))
+            toWrite[slot] = CString();
+    }
     for (const std::wstring& file : files) {
-        if (!WriteColourFile(file, suggestion.names, err))
+        if (!WriteColourFile(file, toWrite, err))
             return ExitBadInput;
         out += L"written to " + OneLine(file) + L"\n";
     }
@@ -336,6 +405,34 @@ int Simulate(const std::vector<std::wstring>& args, std::wstring& out, std::wstr
     if (!ColoursToJudge(parsed, colours, notes, findings, err))
         return ExitBadInput;
     out += SimulationCsv(colours);
+    return ExitOk;
+}
+
+// policy export: the colours in use, as locks or site defaults of the machine's or the user's
+// policy key, for shops that set the policy without a domain.
+int Policy(const std::vector<std::wstring>& args, std::wstring& out, std::wstring& err)
+{
+    Arguments parsed;
+    if (!SplitArguments(args, { L"--defaults", L"--user" }, {}, parsed, err))
+        return ExitBadInput;
+    if (parsed.positional.empty() || parsed.positional[0] != L"export") {
+        err += L"RimtoneColours policy: the command is policy export FILE.reg [--defaults] [--user]\n";
+        return ExitBadInput;
+    }
+    parsed.positional.erase(parsed.positional.begin());
+    if (!ExpectFiles(args[0] + L" export", parsed, 1, 1, err))
+        return ExitBadInput;
+    const bool user = HasOption(parsed, L"--user");
+    const bool defaults = HasOption(parsed, L"--defaults");
+    const std::wstring key = PolicyRegKeyName(user, defaults);
+    std::wstring problem;
+    if (!WriteWholeFile(parsed.positional[0], FormatColourRegFile(key, UsedNames(ReadStoredColours())), problem)) {
+        err += problem + L"\n";
+        return ExitBadInput;
+    }
+    out += L"exported the 12 colours in use as " + std::wstring(defaults ? L"site defaults" : L"locks") + L" of [" + key +
+           L"] to " + OneLine(parsed.positional[0]) + L"\n";
+    out += L"to set them, as administrator: reg import " + OneLine(parsed.positional[0]) + L"\n";
     return ExitOk;
 }
 
@@ -361,7 +458,7 @@ int RunColoursTool(const std::vector<std::wstring>& args, std::wstring& out, std
     using Command = int (*)(const std::vector<std::wstring>&, std::wstring&, std::wstring&);
     const std::pair<const wchar_t*, Command> commands[] = {
         { L"show", Show },     { L"export", Export },   { L"import", Import },     { L"reset", Reset },
-        { L"check", Check },   { L"suggest", Suggest }, { L"simulate", Simulate },
+        { L"check", Check },   { L"suggest", Suggest }, { L"simulate", Simulate }, { L"policy", Policy },
     };
     for (const auto& [name, run] : commands) {
         if (command == name)

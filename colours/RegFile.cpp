@@ -2,6 +2,7 @@
 
 #include "ModuleName.h"
 #include "PaletteTable.h"
+#include "PolicyKeys.h"
 #include "RegistryString.h"
 
 #include <ConsoleText.h>
@@ -218,6 +219,12 @@ std::wstring SettingsRegKeyName()
     return std::wstring(L"HKEY_CURRENT_USER\\") + static_cast<LPCWSTR>(MakeSettingsKeyPath(ModuleName));
 }
 
+std::wstring PolicyRegKeyName(bool user, bool defaults)
+{
+    return std::wstring(user ? L"HKEY_CURRENT_USER\\" : L"HKEY_LOCAL_MACHINE\\") + PolicyKeyPath +
+           (defaults ? std::wstring(L"\\") + PolicyDefaultsSubKey : std::wstring());
+}
+
 bool ParseColourRegFile(const std::vector<unsigned char>& bytes, SlotNames& names, RegFileError& error)
 {
     std::wstring text;
@@ -280,8 +287,15 @@ bool ParseColourRegFile(const std::vector<unsigned char>& bytes, SlotNames& name
 
 std::vector<unsigned char> FormatColourRegFile(const SlotNames& names)
 {
-    std::wstring text = std::wstring(kVersion5Header) + L"\r\n\r\n[" + SettingsRegKeyName() + L"]\r\n";
+    return FormatColourRegFile(SettingsRegKeyName(), names);
+}
+
+std::vector<unsigned char> FormatColourRegFile(const std::wstring& keyName, const SlotNames& names)
+{
+    std::wstring text = std::wstring(kVersion5Header) + L"\r\n\r\n[" + keyName + L"]\r\n";
     for (int slot = 0; slot < CategorySlotCount; ++slot) {
+        if (names[slot].IsEmpty())
+            continue;
         text += L"\"" + std::wstring(CategoryColorValues[slot].valueName) + L"\"=\"" +
                 static_cast<LPCWSTR>(names[slot]) + L"\"\r\n";
     }

@@ -18,6 +18,8 @@ struct RegFileError
 
 // "HKEY_CURRENT_USER\SOFTWARE\Hallgrove\PAV\Rimtone", the key as .reg files name it.
 std::wstring SettingsRegKeyName();
+// The machine's or the user's policy key, or its Defaults, as .reg files name it.
+std::wstring PolicyRegKeyName(bool user, bool defaults);
 
 // Reads "Windows Registry Editor Version 5.00" (UTF-16 LE with byte-order mark, or UTF-8) and
 // "REGEDIT4" (UTF-8 or ANSI) files that set values of the settings key only, each one of the 12
@@ -25,5 +27,8 @@ std::wstring SettingsRegKeyName();
 // spelling of each name set; on the first fault, `error` names the line and nothing is returned.
 bool ParseColourRegFile(const std::vector<unsigned char>& bytes, SlotNames& names, RegFileError& error);
 
-// The 12 names as the platform writes an export: UTF-16 LE with byte-order mark, CRLF line ends.
+// The names of the settings key as the platform writes an export: UTF-16 LE with byte-order mark,
+// CRLF line ends; a slot without a name is left out.
 std::vector<unsigned char> FormatColourRegFile(const SlotNames& names);
+// The same for another key.
+std::vector<unsigned char> FormatColourRegFile(const std::wstring& keyName, const SlotNames& names);

@@ -3,16 +3,40 @@
 #include "ModuleName.h"
 #include "RegistryString.h"
 
-StoredSlots ReadStoredColours()
+namespace {
+
+ColourSource SourceOf(const ColourPolicy& policy, int slot, const StoredSetting& stored)
+{
+    if (policy.IsLocked(slot))
+        return policy.locks[slot].scope == PolicyScope::Machine ? ColourSource::MachineLock : ColourSource::UserLock;
+    if (stored.IsRead())
+        return ColourSource::UserValue;
+    if (!policy.siteDefaults[slot].set)
+        return ColourSource::BuiltInDefault;
+    return policy.siteDefaults[slot].scope == PolicyScope::Machine ? ColourSource::MachineDefault
+                                                                   : ColourSource::UserDefault;
+}
+
+} // namespace
+
+StoredSlots ReadStoredColours(const ColourPolicy& policy)
 {
     StoredSlots slots;
     for (int slot = 0; slot < CategorySlotCount; ++slot) {
-        const CategoryColorValue& value = CategoryColorValues[slot];
-        slots[slot].stored = PeekSettingString(ModuleName, value.valueName);
-        const StoredSetting& stored = slots[slot].stored;
-        slots[slot].used = ResolvePaletteName(stored.IsRead() ? stored.text : CString(value.defaultColorName));
+        StoredSlot& value = slots[slot];
+        value.stored = PeekSettingString(ModuleName, CategoryColorValues[slot].valueName);
+        value.source = SourceOf(policy, slot, value.stored);
+        if (value.IsLocked())
+            value.used = ResolvePaletteName(policy.locks[slot].name);
+        else
+            value.used = ResolvePaletteName(value.stored.IsRead() ? value.stored.text : policy.DefaultName(slot));
     }
     return slots;
+}
+
+StoredSlots ReadStoredColours()
+{
+    return ReadStoredColours(ReadColourPolicy());
 }
 
 SlotNames UsedNames(const StoredSlots& slots)

@@ -1,21 +1,38 @@
 #pragma once
 // The category colours in the registry as the tool sees them: read without writing anything back,
-// and written all or nothing.
+// with the administrators' policy applied as a load applies it, and written all or nothing.
 #include "SlotColours.h"
+#include "ColourPolicy.h"
 #include "RegistryString.h"
 #include "StoredSetting.h"
 
 #include <string>
 
+// Where the colour a slot loads as comes from.
+enum class ColourSource
+{
+    MachineLock,
+    UserLock,
+    UserValue,
+    MachineDefault,  // a site default of the machine policy, for a missing or unreadable user value
+    UserDefault,     // the same of the user policy
+    BuiltInDefault,
+};
+
 struct StoredSlot
 {
-    StoredSetting stored;  // what the value holds
+    StoredSetting stored;  // what the user's value holds
     SlotColour used;       // what the next load will use for it
+    ColourSource source = ColourSource::UserValue;
+
+    bool IsLocked() const { return source == ColourSource::MachineLock || source == ColourSource::UserLock; }
 };
 
 using StoredSlots = std::array<StoredSlot, CategorySlotCount>;
 
-// The 12 values and what the next load makes of each; creates and writes nothing.
+// The 12 values and what the next load makes of each under the policy; creates and writes nothing.
+StoredSlots ReadStoredColours(const ColourPolicy& policy);
+// The same under the policy in force now.
 StoredSlots ReadStoredColours();
 // The palette names that the next load will use, slot by slot.
 SlotNames UsedNames(const StoredSlots& slots);

@@ -21,7 +21,8 @@ int RunSettingsCommand()
             CString names[CategorySlotCount];
             for (int slot = 0; slot < CategorySlotCount; ++slot)
                 names[slot] = dialog.m_aSwatches[slot].m_strColorName;
-            SaveCategoryColorNames(names);
+            // A slot the administrator locks keeps the user's own value as it is.
+            SaveCategoryColorNames(names, dialog.m_policy);
             LoadCategoryColors();
         }
         return 0;

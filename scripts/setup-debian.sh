@@ -5,7 +5,7 @@
 # usage: scripts/setup-debian.sh [--release]
 set -euo pipefail
 
-packages=(cmake ninja-build g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
+packages=(cmake ninja-build g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 libxml2-utils
           wine wine64 xvfb fonts-nanum fonts-wine googletest)
 # python3: the HTTP side of the release tests' own time-stamp authority (openssl ts signs).
 release_packages=(wixl msitools zip unzip osslsigncode openssl python3)

@@ -1,5 +1,6 @@
 #include "CategoryColors.h"
 
+#include "ColourPolicy.h"
 #include "ModuleName.h"
 #include "PaletteTable.h"
 #include "RegistryString.h"
@@ -31,9 +32,15 @@ CString ReadCategoryColorName(CString subKey, CString valueName, CString default
 
 bool LoadCategoryColors()
 {
+    return LoadCategoryColors(ReadColourPolicy());
+}
+
+bool LoadCategoryColors(const ColourPolicy& policy)
+{
     for (int slot = 0; slot < CategorySlotCount; ++slot) {
-        const CategoryColorValue& value = CategoryColorValues[slot];
-        const CString name = ReadCategoryColorName(value.valueName, value.defaultColorName);
+        const CString name = policy.IsLocked(slot)
+                                 ? policy.locks[slot].name
+                                 : ReadCategoryColorName(CategoryColorValues[slot].valueName, policy.DefaultName(slot));
         CategoryColors[slot] = FindMainColor(name).entry.m_nNumber;
     }
     return true;
@@ -41,8 +48,15 @@ bool LoadCategoryColors()
 
 bool SaveCategoryColorNames(const CString names[CategorySlotCount])
 {
+    return SaveCategoryColorNames(names, ColourPolicy());
+}
+
+bool SaveCategoryColorNames(const CString names[CategorySlotCount], const ColourPolicy& policy)
+{
     bool allWritten = true;
     for (int slot = 0; slot < CategorySlotCount; ++slot) {
+        if (policy.IsLocked(slot))
+            continue;
         if (!WriteSettingString(ModuleName, CategoryColorValues[slot].valueName, names[slot]))
             allWritten = false;
     }

@@ -2,6 +2,8 @@
 // The colour of each hole category: palette names in the registry, colour numbers in memory.
 #include <afx.h>
 
+class ColourPolicy;
+
 constexpr int CategorySlotCount = 12;
 
 // Slot indices, in the fixed order of loading, saving and the settings dialog's swatches.
@@ -39,8 +41,15 @@ CString ReadCategoryColorName(CString valueName, CString defaultColorName);
 // the module name).
 CString ReadCategoryColorName(CString subKey, CString valueName, CString defaultColorName);
 
-// Reads all 12 names and resolves them to colour numbers; a name outside the palette gives 0.
+// Reads the policy, then the 12 names, and resolves them to colour numbers; a name outside the
+// palette gives 0.
 bool LoadCategoryColors();
+// The same with the policy read already. A locked slot takes its lock and leaves the user's value
+// alone, unread and unwritten; any other slot reads the user's value, falling back to (and writing
+// back) the policy's default.
+bool LoadCategoryColors(const ColourPolicy& policy);
 
 // Writes the 12 names in slot order. Every write is attempted; false when any of them failed.
 bool SaveCategoryColorNames(const CString names[CategorySlotCount]);
+// The same for the slots the policy leaves unlocked: a locked slot's user value stays as it is.
+bool SaveCategoryColorNames(const CString names[CategorySlotCount], const ColourPolicy& policy);

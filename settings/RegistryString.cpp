@@ -4,9 +4,8 @@
 
 namespace {
 
-// Stored names are short; a value of 256 bytes or more (127 characters and a NUL) counts as unreadable.
-constexpr DWORD kBufferBytes = 256;
-constexpr DWORD kDeclaredBytes = 255;
+// The buffer is a byte larger than the size a read declares.
+constexpr DWORD kBufferBytes = MaxSettingBytes + 1;
 
 // The registry accepts "/" inside key names; settings paths use it as a separator.
 CString NormalizeKeyPath(CString keyPath)
@@ -15,8 +14,8 @@ CString NormalizeKeyPath(CString keyPath)
     return keyPath;
 }
 
-// Registry data is user input: take the UTF-16 text in the first `byteCount` bytes only, ending at
-// its first NUL; an odd trailing byte is dropped.
+} // namespace
+
 CString DecodeRegistryText(const BYTE* data, DWORD byteCount)
 {
     const DWORD charCount = byteCount / sizeof(wchar_t);
@@ -26,8 +25,6 @@ CString DecodeRegistryText(const BYTE* data, DWORD byteCount)
         ++length;
     return CString(chars, static_cast<int>(length));
 }
-
-} // namespace
 
 CString MakeSettingsKeyPath(CString subKey)
 {
@@ -41,10 +38,10 @@ int ReadRegistryString(CString keyPath, CString valueName, CString& text)
         return -1;
 
     alignas(wchar_t) BYTE buffer[kBufferBytes] = {};
-    DWORD byteCount = kDeclaredBytes;
+    DWORD byteCount = MaxSettingBytes;
     if (::RegQueryValueExW(key.Get(), valueName, nullptr, nullptr, buffer, &byteCount) != ERROR_SUCCESS)
         return -1;
-    if (byteCount > kDeclaredBytes)
+    if (byteCount > MaxSettingBytes)
         return -1;
 
     text = DecodeRegistryText(buffer, byteCount);

@@ -2,6 +2,10 @@
 // The only way the module touches the registry: REG_SZ values under HKEY_CURRENT_USER.
 #include <afx.h>
 
+// The most data a read takes: stored names are short, and a value of 256 bytes or more (127
+// characters and a NUL) counts as unreadable.
+constexpr DWORD MaxSettingBytes = 255;
+
 // "SOFTWARE\Hallgrove\PAV\" followed by the sub-key.
 CString MakeSettingsKeyPath(CString subKey);
 
@@ -14,3 +18,7 @@ int WriteRegistryString(CString keyPath, CString valueName, CString text);
 
 // WriteRegistryString under the settings key of `subKey`; true when it was written.
 bool WriteSettingString(CString subKey, CString valueName, CString text);
+
+// Registry data is user input: the UTF-16 text in the first `byteCount` bytes only, ending at its
+// first NUL; an odd trailing byte is dropped.
+CString DecodeRegistryText(const BYTE* data, DWORD byteCount);

@@ -17,6 +17,7 @@ BEGIN_MESSAGE_MAP(RimtoneDlg, CDialog)
     ON_CONTROL_RANGE(STN_CLICKED, IDC_SWATCH_UNDETERMINED, IDC_SWATCH_UNDETERMINED, &RimtoneDlg::OnSwatchClicked)
     ON_CONTROL_RANGE(STN_CLICKED, IDC_SWATCH_DRILL, IDC_SWATCH_WC, &RimtoneDlg::OnSwatchClicked)
     ON_CONTROL_RANGE(STN_CLICKED, IDC_SWATCH_MILLING, IDC_SWATCH_SLOT, &RimtoneDlg::OnSwatchClicked)
+    ON_MESSAGE(WM_SETTINGCHANGE, &RimtoneDlg::OnSettingChange)
 END_MESSAGE_MAP()
 
 void RimtoneDlg::DoDataExchange(CDataExchange* pDX)
@@ -29,22 +30,26 @@ void RimtoneDlg::DoDataExchange(CDataExchange* pDX)
 BOOL RimtoneDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    const ColourPolicy policy = ReadColourPolicy();
+    // Every slot's own value is read, the locked ones too: it comes back when the lock goes.
     for (int slot = 0; slot < CategorySlotCount; ++slot) {
         const CategoryColorValue& value = CategoryColorValues[slot];
         m_aSwatches[slot].m_strColorName =
-            ReadCategoryColorName(m_strModuleName, value.valueName, value.defaultColorName);
+            ReadCategoryColorName(m_strModuleName, value.valueName, policy.DefaultName(slot));
     }
     m_accessibleSwatches.Attach(m_aSwatches, [this](int slot, SwatchFacts& facts) {
         const int row = FindMainColor(m_aSwatches[slot].m_strColorName).row;
         facts.name = m_accessibleSwatches.RowName(slot);
         facts.value = MainColorOfRow(row ? row : 1).name;  // the colour the swatch shows
     });
+    ApplyPolicy(policy);
     CentreOnOwner(m_hWnd);
     return FALSE;
 }
 
 BOOL RimtoneDlg::PreTranslateMessage(MSG* pMsg)
 {
+    m_lockTooltips.Relay(*pMsg);
     if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_SPACE || pMsg->wParam == VK_RETURN) &&
         ::GetParent(pMsg->hwnd) == m_hWnd) {
         const int controlId = ::GetDlgCtrlID(pMsg->hwnd);
@@ -75,7 +80,8 @@ RECT RimtoneDlg::SlotRowRect(int slot) const
 void RimtoneDlg::OnSwatchClicked(UINT nID)
 {
     const int slot = SlotOfSwatch(static_cast<int>(nID));
-    if (slot < 0)
+    // A locked swatch is disabled; this also turns away a click that reaches it by other roads.
+    if (slot < 0 || m_policy.IsLocked(slot))
         return;
     StaticMainColor& swatch = m_aSwatches[slot];
 
@@ -84,9 +90,61 @@ void RimtoneDlg::OnSwatchClicked(UINT nID)
     picker.m_rcKeepClear = SlotRowRect(slot);
     if (picker.DoModal() != IDOK)
         return;
+    // A policy refresh locked the slot while the picker was open: the pick is not stored.
+    if (m_policy.IsLocked(slot)) {
+        MoveFocusPast(swatch.m_hWnd);
+        return;
+    }
 
     swatch.m_strColorName = picker.m_strSelColor;
     InvalidateRect(nullptr, FALSE);
     m_accessibleSwatches.Refresh();
     WriteSettingString(m_strModuleName, CategoryColorValues[slot].valueName, swatch.m_strColorName);
+}
+
+LRESULT RimtoneDlg::OnSettingChange(WPARAM, LPARAM lParam)
+{
+    const auto* area = reinterpret_cast<LPCWSTR>(lParam);
+    if (area && CString(L"Policy").CompareNoCase(area) == 0)
+        ApplyPolicy(ReadColourPolicy());
+    return Default();
+}
+
+void RimtoneDlg::ApplyPolicy(const ColourPolicy& policy)
+{
+    bool changed = false;
+    for (int slot = 0; slot < CategorySlotCount; ++slot) {
+        StaticMainColor& swatch = m_aSwatches[slot];
+        const bool wasLocked = m_policy.IsLocked(slot);
+        if (policy.IsLocked(slot)) {
+            if (!wasLocked) {
+                m_aUserColorNames[slot] = swatch.m_strColorName;
+                if (::GetFocus() == swatch.m_hWnd)
+                    MoveFocusPast(swatch.m_hWnd);
+                ::EnableWindow(swatch.m_hWnd, FALSE);
+            }
+            swatch.m_strColorName = policy.locks[slot].name;
+            m_lockTooltips.Show(m_hWnd, swatch.m_hWnd, LockTooltips::TextFor(policy.note));
+            changed = true;
+        } else if (wasLocked) {
+            swatch.m_strColorName = m_aUserColorNames[slot];
+            ::EnableWindow(swatch.m_hWnd, TRUE);
+            m_lockTooltips.Remove(m_hWnd, swatch.m_hWnd);
+            changed = true;
+        }
+    }
+    m_policy = policy;
+    if (changed) {
+        InvalidateRect(nullptr, FALSE);
+        m_accessibleSwatches.Refresh();
+    }
+}
+
+void RimtoneDlg::MoveFocusPast(HWND swatch)
+{
+    HWND focus = ::GetFocus();
+    if (focus && focus != swatch)
+        return;
+    if (HWND next = ::GetNextDlgTabItem(m_hWnd, swatch, FALSE))
+        ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
 }

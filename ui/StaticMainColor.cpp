@@ -1,6 +1,7 @@
 #include "StaticMainColor.h"
 
 #include "FocusCue.h"
+#include "LockCue.h"
 #include "PaletteTable.h"
 #include "WindowDpi.h"
 
@@ -32,7 +33,10 @@ void StaticMainColor::OnPaint()
         row = palette.FindByName(MainColorOfRow(1).name);
     const PaletteEntry& entry = palette.m_aEntries[row];
     dc.FillSolidRect(&rect, RGB(entry.m_nRed, entry.m_nGreen, entry.m_nBlue));
-    if (ShowsFocusCue(m_hWnd))
+    // The dialog disables exactly the swatches whose colour the administrator locked.
+    if (!::IsWindowEnabled(m_hWnd))
+        DrawLockCue(dc.m_hDC, rect, WindowDpi(m_hWnd, dc.m_hDC));
+    else if (ShowsFocusCue(m_hWnd))
         DrawFocusCue(dc.m_hDC, rect, WindowDpi(m_hWnd, dc.m_hDC));
 }
 

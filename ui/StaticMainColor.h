@@ -1,6 +1,6 @@
 #pragma once
 // Swatch of the settings dialog: paints the palette colour named by its owner, with a focus cue
-// while the keyboard has it.
+// while the keyboard has it, and a lock cue while it is disabled (its colour locked by policy).
 #include <afxwin.h>
 
 class StaticMainColor : public CStatic

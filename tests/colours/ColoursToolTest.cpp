@@ -412,3 +412,133 @@ TEST_F(ColoursToolTest, BadCommandLinesExitWithTwo)
         EXPECT_NE(help.out.find(std::wstring(L"  ") + command), std::wstring::npos) << command;
     EXPECT_FALSE(KeyExists(kKey));
 }
+
+namespace {
+
+// Runs Wine's reg.exe, a program of its own that the registry sandbox does not reach.
+bool RunRegImport(const std::wstring& file)
+{
+    return _wsystem((L"reg.exe import \"" + file + L"\" >nul 2>&1").c_str()) == 0;
+}
+
+// A mixed scheme: machine and user locks, a site default for a missing value, the user's values.
+void SetMixedScheme()
+{
+    ASSERT_TRUE(SetStringValue(kKey, L"mColor101", L"MAINCOLOR02"));
+    ASSERT_TRUE(SetStringValue(kKey, L"mColor501", L"maincolor07"));
+    ASSERT_TRUE(SetPolicyString(HKEY_LOCAL_MACHINE, false, L"mColor101", L"MAINCOLOR12"));
+    ASSERT_TRUE(SetPolicyString(HKEY_CURRENT_USER, false, L"mColor201", L"maincolor13"));
+    ASSERT_TRUE(SetPolicyString(HKEY_LOCAL_MACHINE, true, L"mColor301", L"MAINCOLOR14"));
+    ASSERT_TRUE(SetPolicyString(HKEY_CURRENT_USER, true, L"mColor401", L"MAINCOLOR15"));
+    ASSERT_TRUE(SetPolicyString(HKEY_LOCAL_MACHINE, false, L"AdministratorNote", L"Design standard, ext. 1234"));
+}
+
+} // namespace
+
+TEST_F(ColoursToolTest, ShowTellsWhereEachColourComesFromAndWhichPolicyValuesAreIgnored)
+{
+    SetMixedScheme();
+    const DWORD number = 11;
+    ASSERT_TRUE(SetPolicyString(HKEY_LOCAL_MACHINE, false, L"mColor701", L"MAINCOLOR17"));
+    ASSERT_TRUE(SetPolicyString(HKEY_LOCAL_MACHINE, false, L"mColor801", L""));
+    ASSERT_TRUE(SetPolicyValue(HKEY_LOCAL_MACHINE, true, L"mColor901", REG_DWORD, &number, sizeof number));
+    ASSERT_TRUE(SetPolicyString(HKEY_CURRENT_USER, false, L"mColor1001", std::wstring(149, L'x')));
+    ASSERT_TRUE(SetPolicyString(HKEY_LOCAL_MACHINE, false, L"mColour000", L"MAINCOLOR02"));
+    ASSERT_TRUE(SetPolicyString(HKEY_CURRENT_USER, false, L"mColor101", L"MAINCOLOR16"));
+    const auto before = Snapshot();
+    const ToolRun show = RunTool({ L"show" });
+    EXPECT_EQ(show.code, ExitOk);
+    const std::pair<const wchar_t*, const wchar_t*> lines[] = {
+        { L"mColor101", L"drill mColor101 \"MAINCOLOR02\" MAINCOLOR12 11 0,0,255 (locked by the machine policy)" },
+        { L"mColor201", L"boring mColor201 missing MAINCOLOR13 12 128,0,255 (locked by the user policy)" },
+        { L"mColor301", L"reamer mColor301 missing MAINCOLOR14 13 128,128,255 (the machine policy's site default)" },
+        { L"mColor401", L"tap mColor401 missing MAINCOLOR15 14 128,0,128 (the user policy's site default)" },
+        { L"mColor501", L"counterbore mColor501 \"maincolor07\" MAINCOLOR07 6 255,128,128" },
+    };
+    for (const auto& [value, words] : lines)
+        EXPECT_EQ(Words(LineOf(show.out, value)), words);
+    const wchar_t* reasons[] = {
+        L"\\Rimtone mColor701 holds \"MAINCOLOR17\", not a palette colour",
+        L"\\Rimtone mColor801 holds \"\", not a palette colour",
+        L"\\Rimtone\\Defaults mColor901 is REG_DWORD, not REG_SZ",
+        L"HKEY_CURRENT_USER\\SOFTWARE\\Policies\\Hallgrove\\PAV\\Rimtone mColor1001 is longer than the 255 bytes",
+        L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Policies\\Hallgrove\\PAV\\Rimtone mColour000 is not a Rimtone policy value",
+        L"HKEY_CURRENT_USER\\SOFTWARE\\Policies\\Hallgrove\\PAV\\Rimtone mColor101 holds \"MAINCOLOR16\", overridden",
+        L"The administrator's note: Design standard, ext. 1234",
+    };
+    for (const wchar_t* reason : reasons)
+        EXPECT_NE(show.out.find(reason), std::wstring::npos) << std::string(show.out.begin(), show.out.end());
+    EXPECT_TRUE(Same(Snapshot(), before)) << "show writes nothing";
+}
+
+TEST_F(ColoursToolTest, ImportRefusesLockedValuesAndResetKeepsThemAndCheckAndSuggestSayWhichAreLocked)
+{
+    SetMixedScheme();
+    const auto before = Snapshot();
+    TempFile file(L"rimtone-locked-");
+    file.Write("REGEDIT4\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Hallgrove\\PAV\\Rimtone]\r\n"
+               "\"mColor101\"=\"MAINCOLOR03\"\r\n\"mColor201\"=\"MAINCOLOR03\"\r\n\"mColor601\"=\"MAINCOLOR03\"\r\n");
+    const ToolRun run = RunTool({ L"import", file.Path(), L"--replace" });
+    EXPECT_EQ(run.code, ExitBadInput);
+    for (const wchar_t* locked : { L"mColor101 is locked by the machine policy (MAINCOLOR12)",
+                                   L"mColor201 is locked by the user policy (MAINCOLOR13)", L"nothing was written" })
+        EXPECT_NE(run.err.find(locked), std::wstring::npos) << std::string(run.err.begin(), run.err.end());
+    EXPECT_TRUE(Same(Snapshot(), before));
+
+    ASSERT_EQ(RunTool({ L"reset" }).code, ExitOk);
+    EXPECT_EQ(Stored(L"mColor101"), L"MAINCOLOR02") << "a locked slot keeps the user's value";
+    EXPECT_EQ(Stored(L"mColor201"), L"(missing)");
+    EXPECT_EQ(Stored(L"mColor301"), L"MAINCOLOR14") << "the site default";
+    EXPECT_EQ(Stored(L"mColor501"), L"MAINCOLOR09");
+
+    EXPECT_NE(RunTool({ L"check" }).out.find(L"Locked by policy (the administrator's colours): drill mColor101 "
+                                             L"MAINCOLOR12 (machine policy), boring mColor201 MAINCOLOR13 (user policy)"),
+              std::wstring::npos);
+    const ToolRun suggest = RunTool({ L"suggest", L"--write", file.Path() });
+    EXPECT_EQ(suggest.code, ExitOk);
+    EXPECT_EQ(Words(LineOf(suggest.out, L"mColor101")), L"drill mColor101 MAINCOLOR12 11 0,0,255");
+    SlotNames names;
+    RegFileError error;
+    ASSERT_TRUE(ParseColourRegFile(ReadBytes(file.Path()), names, error));
+    EXPECT_TRUE(names[SlotDrill].IsEmpty() && names[SlotBoring].IsEmpty()) << "the file leaves the locked slots out";
+    EXPECT_EQ(RunTool({ L"import", file.Path() }).code, ExitOk);
+}
+
+TEST_F(ColoursToolTest, PolicyExportImportedIntoAPolicyKeyGivesTheSameScheme)
+{
+    // reg.exe writes the real registry: the file's root becomes the sandbox's key that this process
+    // sees as that root.
+    struct Case { const wchar_t* option; const wchar_t* root; std::wstring sandboxRoot; ColourSource undetermined; };
+    const Case cases[] = {
+        { L"", L"[HKEY_LOCAL_MACHINE\\", sandbox.MachinePath(), ColourSource::MachineLock },
+        { L"--user", L"[HKEY_CURRENT_USER\\", sandbox.Path(), ColourSource::UserLock },
+        { L"--defaults", L"[HKEY_LOCAL_MACHINE\\", sandbox.MachinePath(), ColourSource::MachineDefault },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.option);
+        RemovePolicies();
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+        SetMixedScheme();
+        const SlotNames scheme = UsedNames(ReadStoredColours());
+        TempFile file(L"rimtone-policy-");
+        std::vector<std::wstring> args = { L"policy", L"export", file.Path() };
+        if (*c.option)
+            args.push_back(c.option);
+        ASSERT_EQ(RunTool(args).code, ExitOk);
+        const std::vector<unsigned char> bytes = ReadBytes(file.Path());
+        std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
+        const size_t at = text.find(c.root);
+        ASSERT_NE(at, std::wstring::npos);
+        text.replace(at, wcslen(c.root), L"[HKEY_CURRENT_USER\\" + c.sandboxRoot + L"\\");
+        const auto* data = reinterpret_cast<const unsigned char*>(text.data());
+        std::wstring problem;
+        ASSERT_TRUE(WriteWholeFile(file.Path(), std::vector<unsigned char>(data, data + text.size() * 2), problem));
+        // Only the file's policy decides now: no other policy, and no user values.
+        RemovePolicies();
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+        ASSERT_TRUE(RunRegImport(file.Path()));
+        const StoredSlots imported = ReadStoredColours();
+        EXPECT_TRUE(UsedNames(imported) == scheme);
+        EXPECT_EQ(imported[SlotUndetermined].source, c.undetermined);
+    }
+}

@@ -36,19 +36,27 @@ RegistrySandbox::RegistrySandbox()
     static int counter = 0;
     m_path = L"Software\\RimtoneTestSandbox\\" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
              std::to_wstring(++counter);
+    m_machinePath = m_path + L"-machine";
     if (::RegCreateKeyExW(HKEY_CURRENT_USER, m_path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_key,
-                          nullptr) != ERROR_SUCCESS)
+                          nullptr) != ERROR_SUCCESS ||
+        ::RegCreateKeyExW(HKEY_CURRENT_USER, m_machinePath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                          &m_machineKey, nullptr) != ERROR_SUCCESS)
         throw std::runtime_error("cannot create the registry sandbox");
     ::RegOverridePredefKey(HKEY_CURRENT_USER, m_key);
+    ::RegOverridePredefKey(HKEY_LOCAL_MACHINE, m_machineKey);
 }
 
 RegistrySandbox::~RegistrySandbox()
 {
+    ::RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
     ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    ::RegCloseKey(m_machineKey);
     ::RegCloseKey(m_key);
-    RestoreAccess(HKEY_CURRENT_USER, m_path);
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, m_path.c_str());
-    ::RegDeleteKeyW(HKEY_CURRENT_USER, m_path.c_str());
+    for (const std::wstring& path : { m_machinePath, m_path }) {
+        RestoreAccess(HKEY_CURRENT_USER, path);
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str());
+        ::RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str());
+    }
 }
 
 bool SetRawValue(LPCWSTR keyPath, LPCWSTR valueName, DWORD type, const void* data, DWORD byteCount)
@@ -112,4 +120,26 @@ bool SetKeyDacl(LPCWSTR keyPath, LPCWSTR sddl)
     }
     ::RegCloseKey(key);
     return done;
+}
+
+const wchar_t kPolicyKey[] = L"SOFTWARE\\Policies\\Hallgrove\\PAV\\Rimtone";
+
+bool SetPolicyValue(HKEY root, bool defaults, LPCWSTR valueName, DWORD type, const void* data, DWORD byteCount)
+{
+    const std::wstring path = std::wstring(kPolicyKey) + (defaults ? L"\\Defaults" : L"");
+    return ::RegSetKeyValueW(root, path.c_str(), valueName, type, data, byteCount) == ERROR_SUCCESS;
+}
+
+bool SetPolicyString(HKEY root, bool defaults, LPCWSTR valueName, const std::wstring& text)
+{
+    return SetPolicyValue(root, defaults, valueName, REG_SZ, text.c_str(),
+                          static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+void RemovePolicies()
+{
+    for (HKEY root : { HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER }) {
+        ::RegDeleteTreeW(root, kPolicyKey);
+        ::RegDeleteKeyW(root, kPolicyKey);
+    }
 }

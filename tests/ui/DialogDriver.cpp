@@ -157,6 +157,28 @@ void HoldShift(bool down)
     ::SetKeyboardState(keys);
 }
 
+void RestMouseOn(HWND dialog, int controlId)
+{
+    HWND control = ::GetDlgItem(dialog, controlId);
+    RECT rect;
+    ::GetClientRect(control, &rect);
+    POINT point = { rect.right / 2, rect.bottom / 2 };
+    ::ClientToScreen(control, &point);
+    ::SetCursorPos(point.x, point.y);
+    HWND under = ::IsWindowEnabled(control) ? control : dialog;
+    ::ScreenToClient(under, &point);
+    ::PostMessageW(under, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+}
+
+HWND TooltipOwnedBy(HWND owner)
+{
+    HWND tooltip = nullptr;
+    while ((tooltip = ::FindWindowExW(nullptr, tooltip, L"tooltips_class32", nullptr)) &&
+           ::GetWindow(tooltip, GW_OWNER) != owner) {
+    }
+    return tooltip;
+}
+
 COLORREF ClientPixel(HWND window, int x, int y)
 {
     ::UpdateWindow(window);

@@ -58,6 +58,12 @@ void PressKey(UINT virtualKey);
 // for Shift+Tab; a posted key does not change that state by itself.
 void HoldShift(bool down);
 
+// The mouse comes to rest in the middle of a control, as a person moves it there: the cursor moves
+// and the window under it (the dialog, when the control is disabled) gets the move.
+void RestMouseOn(HWND dialog, int controlId);
+// The tooltip window owned by `owner`, or null.
+HWND TooltipOwnedBy(HWND owner);
+
 // Colour at (x, y) of a control's client area, as painted.
 COLORREF ControlPixel(HWND dialog, int controlId, int x, int y);
 // Colour at (x, y) of a window's client area, as painted.

@@ -1,7 +1,8 @@
 // Renders both dialogs with their default colours and writes what is on screen as 24-bit BMP
-// files in the folder given as the only argument: settings-dialog.bmp and color-picker.bmp, and,
-// from a second run of itself at 144 DPI, color-picker-keyboard-144dpi.bmp: the picker opened from
-// the keyboard beside the row it edits.
+// files in the folder given as the only argument: settings-dialog.bmp and color-picker.bmp; the
+// settings dialog with two colours locked by policy and the tooltip of one,
+// settings-dialog-policy.bmp; and, from a second run of itself at 144 DPI,
+// color-picker-keyboard-144dpi.bmp: the picker opened from the keyboard beside the row it edits.
 #include "DialogDriver.h"
 #include "DisplaySettings.h"
 #include "RegistrySandbox.h"
@@ -128,6 +129,30 @@ bool SaveBothDialogs(const std::wstring& folder)
     return script.Finished() && saved;
 }
 
+// The settings dialog under a policy that locks the drill colour (the computer's) and the tap's
+// second colour (the user's), with the note; the mouse rests on the drill swatch and its tooltip shows.
+bool SavePolicyDialog(const std::wstring& folder)
+{
+    RegistrySandbox sandbox;
+    SetPolicyString(HKEY_LOCAL_MACHINE, false, L"mColor101", L"MAINCOLOR12");
+    SetPolicyString(HKEY_CURRENT_USER, false, L"mColor402", L"MAINCOLOR13");
+    SetPolicyString(HKEY_LOCAL_MACHINE, false, L"AdministratorNote",
+                    L"\uC124\uACC4\uD300 \uD45C\uC900, \uBB38\uC758 \uB0B4\uC120 1234");
+    RimtoneDlg dialog;
+    bool saved = false;
+    HWND settings = nullptr;
+    ModalScript script;
+    script.WaitFor(kSettingsCaption, &settings)
+        .Do([&] { RestMouseOn(settings, IDC_SWATCH_DRILL); })
+        .Then([&] { return ::IsWindowVisible(TooltipOwnedBy(settings)) != FALSE; })
+        .Do([&] {
+            saved = SaveWindows({ settings, TooltipOwnedBy(settings) }, folder + L"settings-dialog-policy.bmp");
+            ::PostMessageW(settings, WM_COMMAND, IDCANCEL, 0);
+        });
+    dialog.DoModal();
+    return script.Finished() && saved;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -142,7 +167,7 @@ int wmain(int argc, wchar_t** argv)
     if (keyboardChild)
         return SaveKeyboardPicker(keyboardShot);
 
-    if (!SaveBothDialogs(folder)) {
+    if (!SaveBothDialogs(folder) || !SavePolicyDialog(folder)) {
         fwprintf(stderr, L"the dialogs could not be captured\n");
         return 1;
     }
