@@ -3,7 +3,7 @@
 // form one group, as radio buttons do: one tab stop, the selected swatch, and arrows inside.
 #include <afxwin.h>
 
-#include "AccessibleSwatches.h"
+#include "ScreenReaderSwatches.h"
 #include "PaletteTable.h"
 #include "StaticBkColor.h"
 

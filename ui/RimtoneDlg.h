@@ -3,7 +3,7 @@
 // stored at once.
 #include <afxwin.h>
 
-#include "AccessibleSwatches.h"
+#include "ScreenReaderSwatches.h"
 #include "CategoryColors.h"
 #include "ColourPolicy.h"
 #include "LockTooltips.h"

@@ -1,4 +1,4 @@
-#include "AccessibleSwatches.h"
+#include "ScreenReaderSwatches.h"
 
 #include <climits>
 #include <cwchar>

@@ -1,4 +1,4 @@
-#include "SwatchAccessible.h"
+#include "SwatchAccessibleObject.h"
 
 #include <new>
 

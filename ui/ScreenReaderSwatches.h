@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ComApartment.h"
-#include "SwatchAccessible.h"
+#include "SwatchAccessibleObject.h"
 
 class AccessibleSwatches
 {
