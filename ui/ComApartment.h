@@ -1,6 +1,6 @@
 #pragma once
 // The calling thread's COM apartment for as long as an object of this class lives.
-#include <windows.h>
+#include <afxwin.h>
 
 // Joins the apartment that the thread's owner set up; a thread without COM gets an
 // apartment-threaded one for this object's lifetime. The destructor undoes exactly what the

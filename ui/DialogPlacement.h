@@ -1,7 +1,7 @@
 #pragma once
 // Where the module's dialogs open: wholly inside the work area of a monitor, the settings dialog
 // centred on its owner, the picker beside what it edits.
-#include <windows.h>
+#include <afxwin.h>
 
 // Centres the dialog on its owner window (on the work area without one) and keeps it inside the
 // work area of the owner's monitor: where both cannot hold, inside wins.
