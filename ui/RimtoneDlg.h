@@ -30,9 +30,11 @@ protected:
 private:
     // The row of a slot in screen coordinates: its label and the swatches beside it.
     RECT SlotRowRect(int slot) const;
+    // What a screen reader calls a slot's swatch: its row's label; the second swatch of a row adds " 2".
+    CString SlotName(int slot) const;
 
     DECLARE_MESSAGE_MAP()
 
 private:
-    AccessibleSwatches m_accessibleSwatches;  // each swatch named by its row, its colour as value
+    ScreenReaderSwatches m_accessibleSwatches;  // push buttons named by their row, their colour as value
 };

@@ -1,10 +1,12 @@
 ﻿// The swatches as a screen reader in another program sees them: MSAA read by a second process
-// (msaa_probe), names, values and the picker's selection before and after a pick, the events that
-// announce a change, and the COM state of the host's thread left as the host set it up.
+// (msaa_probe), roles, names, values, states and default actions before and after a pick made by
+// the screen reader, the events that announce a change, the COM state of the host's thread left as
+// the host set it up, and objects held in the host's process past the dialog and the unload.
 #include "DialogDriver.h"
 #include "RimtoneDllFixture.h"
 #include "resource.h"
 
+#include <imm.h>
 #include <oleacc.h>
 
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include <initializer_list>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -22,6 +25,9 @@ struct Seen
     std::wstring name;
     std::wstring value;
     long state = -1;
+    long role = -1;
+    std::wstring defaultAction;
+    std::string actionResult;  // of accDoDefaultAction, in hex; "-" where it was not asked for
 };
 
 std::wstring FromUtf8(const std::string& bytes)
@@ -35,19 +41,28 @@ std::wstring FromUtf8(const std::string& bytes)
 }
 
 // Waits for the object while running this thread's messages: the dialogs of this thread answer
-// the requests of other threads and processes through them. False after the timeout.
-bool WaitRunningMessages(HANDLE object, DWORD timeoutMs)
+// the requests of other threads and processes through them. Messages posted to `holdBack` are
+// posted again after the wait, for the dialog's own loop. False after the timeout.
+bool WaitRunningMessages(HANDLE object, DWORD timeoutMs, HWND holdBack = nullptr)
 {
     const DWORD start = ::GetTickCount();
+    std::vector<MSG> held;
     for (;;) {
         if (::MsgWaitForMultipleObjects(1, &object, FALSE, 50, QS_ALLINPUT) == WAIT_OBJECT_0)
-            return true;
+            break;
         MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageW(&msg);
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (holdBack && msg.hwnd == holdBack)
+                held.push_back(msg);
+            else
+                ::DispatchMessageW(&msg);
+        }
         if (::GetTickCount() - start > timeoutMs)
             return false;
     }
+    for (const MSG& msg : held)
+        ::PostMessageW(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+    return true;
 }
 
 std::wstring ProbePath()
@@ -59,13 +74,17 @@ std::wstring ProbePath()
 }
 
 // Runs the probe on the windows and waits for it, running this thread's messages meanwhile: the
-// probe's requests are answered by the windows' thread, which is this one.
-std::vector<Seen> ReadFromAnotherProcess(std::initializer_list<HWND> windows)
+// probe's requests are answered by the windows' thread, which is this one. With `pressFirst` the
+// probe also does the first window's default action, as a screen reader's command to activate it
+// does; what that action posts is left for the dialog, so that the wait shows the call returned
+// before the action ran.
+std::vector<Seen> ReadFromAnotherProcess(std::initializer_list<HWND> windows, bool pressFirst = false)
 {
     std::wstring commandLine = L"\"" + ProbePath() + L"\"";
     for (HWND hWnd : windows) {
         wchar_t handle[32];
-        swprintf(handle, 32, L" %llx", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hWnd)));
+        swprintf(handle, 32, L" %s%llx", pressFirst && hWnd == *windows.begin() ? L"!" : L"",
+                 static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hWnd)));
         commandLine += handle;
     }
     SECURITY_ATTRIBUTES inherit{ sizeof(inherit), nullptr, TRUE };
@@ -91,7 +110,7 @@ std::vector<Seen> ReadFromAnotherProcess(std::initializer_list<HWND> windows)
         return {};
     }
     ::CloseHandle(process.hThread);
-    if (!WaitRunningMessages(process.hProcess, 20000)) {
+    if (!WaitRunningMessages(process.hProcess, 20000, pressFirst ? *windows.begin() : nullptr)) {
         ADD_FAILURE() << "the probe did not finish in 20 s";
         ::TerminateProcess(process.hProcess, 3);
         ::WaitForSingleObject(process.hProcess, 5000);
@@ -111,30 +130,23 @@ std::vector<Seen> ReadFromAnotherProcess(std::initializer_list<HWND> windows)
     std::vector<Seen> seen;
     size_t lineStart = 0;
     for (size_t end; (end = output.find('\n', lineStart)) != std::string::npos; lineStart = end + 1) {
-        const std::string line = output.substr(lineStart, end - lineStart);
-        const size_t tab1 = line.find('\t');
-        const size_t tab2 = line.find('\t', tab1 + 1);
-        if (tab1 == std::string::npos || tab2 == std::string::npos)
+        const std::string line = output.substr(lineStart, end - lineStart - (end > lineStart && output[end - 1] == '\r'));
+        std::vector<std::string> field;
+        for (size_t from = 0, tab = 0; tab != std::string::npos; from = tab + 1)
+            field.push_back(line.substr(from, (tab = line.find('\t', from)) - from));
+        if (field.size() != 6)
             continue;
-        Seen one;
-        one.name = FromUtf8(line.substr(0, tab1));
-        one.value = FromUtf8(line.substr(tab1 + 1, tab2 - tab1 - 1));
-        one.state = std::strtol(line.c_str() + tab2 + 1, nullptr, 16);
-        seen.push_back(one);
+        const auto hex = [](const std::string& digits) { return static_cast<long>(std::strtoul(digits.c_str(), nullptr, 16)); };
+        seen.push_back({ FromUtf8(field[0]), FromUtf8(field[1]), hex(field[2]), hex(field[3]), FromUtf8(field[4]), field[5] });
     }
     EXPECT_EQ(seen.size(), windows.size()) << "probe output: " << output;
     seen.resize(windows.size());
     return seen;
 }
 
-bool Selected(const Seen& seen)
+bool Has(const Seen& seen, long states)
 {
-    return seen.state != -1 && (seen.state & STATE_SYSTEM_SELECTED) != 0;
-}
-
-bool Selectable(const Seen& seen)
-{
-    return seen.state != -1 && (seen.state & STATE_SYSTEM_SELECTABLE) != 0;
+    return seen.state != -1 && (seen.state & states) == states;
 }
 
 // The win events that announce swatch changes, as this process receives them.
@@ -185,6 +197,7 @@ struct LateClient
     HANDLE dialogGone = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     std::wstring nameWhileOpen;
     HRESULT callAfterClose = S_OK;
+    bool released = false;
 
     ~LateClient()
     {
@@ -213,28 +226,55 @@ struct LateClient
             client.callAfterClose = object->get_accName(self, &name);
             ::SysFreeString(name);
             object->Release();
+            client.released = true;
         }
         ::CoUninitialize();
         return 0;
     }
 };
 
+// Another thread in the multithreaded apartment, which puts the threads without COM of their own
+// into the implicit multithreaded apartment, for as long as `leave` is not set.
+DWORD WINAPI StayInMultithreadedApartment(LPVOID leave)
+{
+    ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    ::WaitForSingleObject(leave, 60000);
+    ::CoUninitialize();
+    return 0;
+}
+
+constexpr DWORD kNoCom = ~0u;
+constexpr DWORD kImplicitMta = ~1u;
+
 // One run of the settings event on a thread of its own, whose COM is set up as a host might.
 struct ComRun
 {
     explicit ComRun(DWORD coinit) : init(coinit) {}
 
-    DWORD init;  // COINIT_* for CoInitializeEx, or ~0u for a thread without COM
+    DWORD init;  // COINIT_* for CoInitializeEx, kNoCom, or kImplicitMta: no COM, another thread in the MTA
     std::string before, during, after, afterOwnUninitialize;
     std::wstring nameSeen;
     bool finished = false;
     LateClient* lateClient = nullptr;  // given: also served to a client on another thread
+    HMODULE unloadAfterDialog = nullptr;  // given: the host unloads the module before clients call again
+    bool mappedWhileHeld = false;
+    bool holdSelf = false;  // the host's thread itself holds a swatch's object past the dialog
+    bool selfReleased = false;
 };
 
 DWORD WINAPI RunSettingsOnThread(LPVOID parameter)
 {
     ComRun& run = *static_cast<ComRun*>(parameter);
-    const bool hostInitialises = run.init != ~0u;
+    const bool hostInitialises = run.init != kNoCom && run.init != kImplicitMta;
+    HANDLE leaveMta = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE mtaThread = nullptr;
+    if (run.init == kImplicitMta) {
+        // The input method would make this thread single-threaded once a window of it is active.
+        ::ImmDisableIME(static_cast<DWORD>(-1));
+        mtaThread = ::CreateThread(nullptr, 0, &StayInMultithreadedApartment, leaveMta, 0, nullptr);
+        for (int wait = 0; wait < 500 && Apartment() != "implicit MTA"; ++wait)
+            ::Sleep(10);
+    }
     if (hostInitialises)
         ::CoInitializeEx(nullptr, run.init);
     run.before = Apartment();
@@ -242,9 +282,13 @@ DWORD WINAPI RunSettingsOnThread(LPVOID parameter)
         ModalScript script;
         HWND settings = nullptr;
         HANDLE clientThread = nullptr;
+        IAccessible* held = nullptr;
         script.WaitFor(kSettingsCaption, &settings).Do([&] {
             run.during = Apartment();
             run.nameSeen = ReadFromAnotherProcess({ ::GetDlgItem(settings, IDC_SWATCH_BORING) })[0].name;
+            if (run.holdSelf)
+                ::AccessibleObjectFromWindow(::GetDlgItem(settings, IDC_SWATCH_BORING), static_cast<DWORD>(OBJID_CLIENT),
+                                             __uuidof(IAccessible), reinterpret_cast<void**>(&held));
             if (run.lateClient) {
                 run.lateClient->swatch = ::GetDlgItem(settings, IDC_SWATCH_BORING);
                 clientThread = ::CreateThread(nullptr, 0, &LateClient::Run, run.lateClient, 0, nullptr);
@@ -254,6 +298,21 @@ DWORD WINAPI RunSettingsOnThread(LPVOID parameter)
         });
         PavStubCallExecute(7, nullptr, nullptr, nullptr);
         run.finished = script.Finished();
+        if (run.unloadAfterDialog) {
+            PavStubReset();
+            ::FreeLibrary(run.unloadAfterDialog);
+            run.mappedWhileHeld = ::GetModuleHandleW(L"Rimtone.dll") != nullptr;
+        }
+        if (held) {
+            VARIANT self;
+            self.vt = VT_I4;
+            self.lVal = CHILDID_SELF;
+            BSTR name = nullptr;
+            held->get_accName(self, &name);
+            ::SysFreeString(name);
+            held->Release();
+            run.selfReleased = true;
+        }
         if (clientThread) {
             ::SetEvent(run.lateClient->dialogGone);
             WaitRunningMessages(clientThread, 20000);
@@ -264,6 +323,12 @@ DWORD WINAPI RunSettingsOnThread(LPVOID parameter)
     if (hostInitialises)
         ::CoUninitialize();
     run.afterOwnUninitialize = Apartment();
+    ::SetEvent(leaveMta);
+    if (mtaThread) {
+        ::WaitForSingleObject(mtaThread, 20000);
+        ::CloseHandle(mtaThread);
+    }
+    ::CloseHandle(leaveMta);
     return 0;
 }
 
@@ -277,7 +342,7 @@ void RunOnThread(ComRun& run)
 
 } // namespace
 
-TEST_F(RimtoneDllTest, SwatchesAreNamedForScreenReadersAndFollowAPick)
+TEST_F(RimtoneDllTest, SwatchesSayWhatTheyAreAndAScreenReaderPicksWithThem)
 {
     // Stored names as a user may have typed them: the value is the palette colour the swatch shows.
     ASSERT_TRUE(SetStringValue(kKey, L"mColor402", L"maincolor07"));
@@ -297,19 +362,19 @@ TEST_F(RimtoneDllTest, SwatchesAreNamedForScreenReadersAndFollowAPick)
     script.WaitFor(kSettingsCaption, &settings)
         .Do([&] {
             drill = ::GetDlgItem(settings, IDC_SWATCH_DRILL);
+            // The drill swatch pressed by the screen reader: the picker opens after the call returned.
             settingsBefore = ReadFromAnotherProcess({ drill,
                                                       ::GetDlgItem(settings, IDC_SWATCH_TAP),
                                                       ::GetDlgItem(settings, IDC_SWATCH_TAP_SECOND),
-                                                      ::GetDlgItem(settings, IDC_SWATCH_UNDETERMINED) });
-            Click(settings, IDC_SWATCH_DRILL);
+                                                      ::GetDlgItem(settings, IDC_SWATCH_UNDETERMINED) }, true);
         })
         .WaitFor(kPickerCaption, &picker)
         .Do([&] {
             picker06 = ::GetDlgItem(picker, IDC_COLOR06);
             picker10 = ::GetDlgItem(picker, IDC_COLOR10);
-            pickerBefore = ReadFromAnotherProcess({ picker06, picker10, ::GetDlgItem(picker, IDC_COLOR01) });
             g_events.clear();
-            Click(picker, IDC_COLOR10);
+            // Read, and then checked by the screen reader: MAINCOLOR10.
+            pickerBefore = ReadFromAnotherProcess({ picker10, picker06, ::GetDlgItem(picker, IDC_COLOR01) }, true);
         })
         .Do([&] {
             pickerAfter = ReadFromAnotherProcess({ picker06, picker10 });
@@ -328,10 +393,16 @@ TEST_F(RimtoneDllTest, SwatchesAreNamedForScreenReadersAndFollowAPick)
     ASSERT_EQ(pickerAfter.size(), 2u);
     ASSERT_EQ(settingsAfter.size(), 1u);
 
-    // Settings swatches: named by their row, the colour they show as value, reachable by Tab.
+    // Settings swatches: push buttons named by their row, the colour they show as value, reachable
+    // by Tab, pressed as the dialog speaks.
+    for (const Seen& swatch : settingsBefore) {
+        EXPECT_EQ(swatch.role, ROLE_SYSTEM_PUSHBUTTON);
+        EXPECT_TRUE(Has(swatch, STATE_SYSTEM_FOCUSABLE));
+        EXPECT_EQ(swatch.defaultAction, L"누르기");
+    }
+    EXPECT_EQ(settingsBefore[0].actionResult, "0");
     EXPECT_EQ(settingsBefore[0].name, L"101~199(드릴)");
     EXPECT_EQ(settingsBefore[0].value, L"MAINCOLOR06");
-    EXPECT_NE(settingsBefore[0].state & STATE_SYSTEM_FOCUSABLE, 0);
     EXPECT_EQ(settingsBefore[1].name, L"401~499(탭)");
     EXPECT_EQ(settingsBefore[1].value, L"MAINCOLOR08");
     EXPECT_EQ(settingsBefore[2].name, L"401~499(탭) 2");
@@ -339,18 +410,25 @@ TEST_F(RimtoneDllTest, SwatchesAreNamedForScreenReadersAndFollowAPick)
     EXPECT_EQ(settingsBefore[3].name, L"미정");
     EXPECT_EQ(settingsBefore[3].value, L"MAINCOLOR01") << "a name outside the palette shows the first colour";
 
-    // Picker swatches: named by their colour; the one framed in red, and only it, is selected.
-    EXPECT_EQ(pickerBefore[0].name, L"MAINCOLOR06");
-    EXPECT_TRUE(Selected(pickerBefore[0]));
-    EXPECT_EQ(pickerBefore[1].name, L"MAINCOLOR10");
-    EXPECT_FALSE(Selected(pickerBefore[1]));
-    EXPECT_TRUE(Selectable(pickerBefore[1]));
+    // Picker swatches: radio buttons named by their colour; the one framed in red, and only it, is
+    // checked (and selected); checking another moves the choice at once.
+    const long chosen = STATE_SYSTEM_CHECKED | STATE_SYSTEM_SELECTED;
+    for (const Seen& swatch : pickerBefore) {
+        EXPECT_EQ(swatch.role, ROLE_SYSTEM_RADIOBUTTON);
+        EXPECT_TRUE(Has(swatch, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE));
+        EXPECT_EQ(swatch.defaultAction, L"Check");
+    }
+    EXPECT_EQ(pickerBefore[0].name, L"MAINCOLOR10");
+    EXPECT_EQ(pickerBefore[0].state & chosen, 0);
+    EXPECT_EQ(pickerBefore[0].actionResult, "0");
+    EXPECT_EQ(pickerBefore[1].name, L"MAINCOLOR06");
+    EXPECT_TRUE(Has(pickerBefore[1], chosen));
     EXPECT_EQ(pickerBefore[2].name, L"MAINCOLOR01");
-    EXPECT_FALSE(Selected(pickerBefore[2])) << "the selection before the seeding is no longer selected";
+    EXPECT_EQ(pickerBefore[2].state & chosen, 0) << "the selection before the seeding is no longer chosen";
+    EXPECT_EQ(pickerAfter[0].state & chosen, 0);
+    EXPECT_TRUE(Has(pickerAfter[1], chosen));
 
-    // A click moves the selection at once; a confirmed pick changes the swatch's value.
-    EXPECT_FALSE(Selected(pickerAfter[0]));
-    EXPECT_TRUE(Selected(pickerAfter[1]));
+    // A confirmed pick changes the settings swatch's value.
     EXPECT_EQ(settingsAfter[0].name, L"101~199(드릴)");
     EXPECT_EQ(settingsAfter[0].value, L"MAINCOLOR10");
 
@@ -364,14 +442,14 @@ TEST_F(RimtoneDllTest, SwatchesAreNamedForScreenReadersAndFollowAPick)
 TEST_F(RimtoneDllTest, TheHostThreadsComStateIsAsTheHostLeftIt)
 {
     StartCommand();
-    ComRun none{ ~0u };
+    ComRun none{ kNoCom };
     ComRun sta{ COINIT_APARTMENTTHREADED };
     ComRun mta{ COINIT_MULTITHREADED };
+    ComRun implicit{ kImplicitMta };
     LateClient client;
     sta.lateClient = &client;
-    RunOnThread(none);
-    RunOnThread(sta);
-    RunOnThread(mta);
+    for (ComRun* run : { &none, &sta, &mta, &implicit })
+        RunOnThread(*run);
 
     // Without COM: an apartment of its own while the dialog runs, none afterwards.
     EXPECT_TRUE(none.finished);
@@ -380,15 +458,15 @@ TEST_F(RimtoneDllTest, TheHostThreadsComStateIsAsTheHostLeftIt)
     EXPECT_EQ(none.after, "none");
     EXPECT_EQ(none.nameSeen, L"201~299(보링)");
 
-    // The host's apartment is joined and left as it was: one CoUninitialize of the host's own ends it.
+    // The host's apartment is used and left as it was: one CoUninitialize of the host's own ends it.
     EXPECT_TRUE(sta.finished);
     EXPECT_EQ(sta.before, "STA");
     EXPECT_EQ(sta.during, "STA");
     EXPECT_EQ(sta.after, "STA");
     EXPECT_EQ(sta.afterOwnUninitialize, "none");
     EXPECT_EQ(sta.nameSeen, L"201~299(보링)");
-    // The host's apartment outlives the dialog: an object still held by a client is cut off from the
-    // dialog (and from the module, which the host may unload) when the dialog closes.
+    // The host's apartment outlives the dialog: an object that a client in another apartment still
+    // holds is cut off from the dialog when the dialog closes.
     EXPECT_EQ(client.nameWhileOpen, L"201~299(보링)");
     // Windows says RPC_E_DISCONNECTED; Wine 8 finds no stub for the object any more. A call that
     // still reached the object would come back from the standard object of the dead window.
@@ -396,11 +474,47 @@ TEST_F(RimtoneDllTest, TheHostThreadsComStateIsAsTheHostLeftIt)
     EXPECT_NE(std::find(std::begin(cutOff), std::end(cutOff), client.callAfterClose), std::end(cutOff))
         << std::hex << client.callAfterClose;
 
-    // The multithreaded apartment is the host's choice: kept, and served from as well.
-    EXPECT_TRUE(mta.finished);
-    EXPECT_EQ(mta.before, "MTA");
-    EXPECT_EQ(mta.during, "MTA");
-    EXPECT_EQ(mta.after, "MTA");
+    // The multithreaded apartment is the host's choice, the implicit one as well: kept, and served
+    // from.
+    for (const ComRun* run : { &mta, &implicit }) {
+        const std::string kind = run == &mta ? "MTA" : "implicit MTA";
+        SCOPED_TRACE(kind);
+        EXPECT_TRUE(run->finished);
+        EXPECT_EQ(run->before, kind);
+        EXPECT_EQ(run->during, kind);
+        EXPECT_EQ(run->after, kind);
+        EXPECT_EQ(run->nameSeen, L"201~299(보링)");
+    }
     EXPECT_EQ(mta.afterOwnUninitialize, "none");
-    EXPECT_EQ(mta.nameSeen, L"201~299(보링)");
+}
+
+TEST_F(RimtoneDllTest, ASwatchObjectHeldPastTheDialogAndTheUnloadCanBeCalledAndReleased)
+{
+    // In its own apartment a client holds the module's code, not a proxy: the host's own thread in
+    // a single-threaded apartment, and another thread of the multithreaded apartment the host is in.
+    ComRun sta{ COINIT_APARTMENTTHREADED };
+    sta.holdSelf = true;
+    ComRun mta{ COINIT_MULTITHREADED };
+    LateClient client;
+    mta.lateClient = &client;
+    for (ComRun* run : { &sta, &mta }) {
+        SCOPED_TRACE(run == &sta ? "STA" : "MTA");
+        if (!module)
+            module = ::LoadLibraryW(L"Rimtone.dll");
+        StartCommand();
+        run->unloadAfterDialog = std::exchange(module, nullptr);
+        RunOnThread(*run);
+        EXPECT_TRUE(run->finished);
+        EXPECT_TRUE(run->mappedWhileHeld) << "the module went while a client held one of its objects";
+    }
+    EXPECT_TRUE(sta.selfReleased);
+    EXPECT_EQ(client.nameWhileOpen, L"201~299(보링)");
+    EXPECT_TRUE(client.released);
+    EXPECT_TRUE(FAILED(client.callAfterClose)) << "the object still answered for the dialog that has gone";
+
+    // Loaded and called by the host again, the module lets go of itself: the host's unload (in
+    // TearDown) is complete.
+    module = ::LoadLibraryW(L"Rimtone.dll");
+    StartCommand();
+    StartCommand();
 }
