@@ -167,11 +167,9 @@ void ScreenReaderSwatches::Refresh()
             notify(EVENT_OBJECT_NAMECHANGE);
         if (now.value != was.value)
             notify(EVENT_OBJECT_VALUECHANGE);
-        if (now.description != was.description)
-            notify(EVENT_OBJECT_DESCRIPTIONCHANGE);
         if (now.defaultAction != was.defaultAction)
             notify(EVENT_OBJECT_DEFACTIONCHANGE);
-        if (now.checked != was.checked || now.unavailable != was.unavailable) {
+        if (now.checked != was.checked) {
             notify(EVENT_OBJECT_STATECHANGE);
             if (now.checked)
                 notify(EVENT_OBJECT_SELECTION);

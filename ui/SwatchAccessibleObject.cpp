@@ -96,13 +96,6 @@ public:
             return Text(facts.value, pszValue);
         return m_standard->get_accValue(varChild, pszValue);
     }
-    STDMETHODIMP get_accDescription(VARIANT varChild, BSTR* pszDescription) override
-    {
-        SwatchFacts facts;
-        if (pszDescription && IsSelf(varChild) && AskFacts(facts) && !facts.description.IsEmpty())
-            return Text(facts.description, pszDescription);
-        return m_standard->get_accDescription(varChild, pszDescription);
-    }
     STDMETHODIMP get_accRole(VARIANT varChild, VARIANT* pvarRole) override
     {
         SwatchFacts facts;
@@ -120,10 +113,7 @@ public:
             return hr;
         long state = pvarState->lVal & ~(STATE_SYSTEM_CHECKED | STATE_SYSTEM_SELECTED | STATE_SYSTEM_SELECTABLE);
         // Every swatch is reached by the keyboard: Tab, or the arrows within a group.
-        if (facts.unavailable)
-            state = (state | STATE_SYSTEM_UNAVAILABLE) & ~STATE_SYSTEM_FOCUSABLE;
-        else
-            state |= STATE_SYSTEM_FOCUSABLE;
+        state |= STATE_SYSTEM_FOCUSABLE;
         if (facts.role == ROLE_SYSTEM_RADIOBUTTON)
             state |= STATE_SYSTEM_SELECTABLE;
         if (facts.checked)
@@ -145,8 +135,6 @@ public:
             return m_standard->accDoDefaultAction(varChild);
         if (facts.defaultAction.IsEmpty())
             return DISP_E_MEMBERNOTFOUND;
-        if (facts.unavailable)
-            return E_FAIL;
         // Posted, not done here: the action may run a modal dialog, on which the client, waiting
         // for this call to return, would otherwise wait as well.
         const WPARAM self = reinterpret_cast<WPARAM>(static_cast<IAccessible*>(this));
@@ -162,6 +150,10 @@ public:
     STDMETHODIMP get_accChild(VARIANT varChild, IDispatch** ppdispChild) override
     {
         return m_standard->get_accChild(varChild, ppdispChild);
+    }
+    STDMETHODIMP get_accDescription(VARIANT varChild, BSTR* pszDescription) override
+    {
+        return m_standard->get_accDescription(varChild, pszDescription);
     }
     STDMETHODIMP get_accHelp(VARIANT varChild, BSTR* pszHelp) override { return m_standard->get_accHelp(varChild, pszHelp); }
     STDMETHODIMP get_accHelpTopic(BSTR* pszHelpFile, VARIANT varChild, long* pidTopic) override

@@ -1,7 +1,6 @@
 #pragma once
 // The accessible object (MSAA) of one swatch window: the system's standard object for the window,
-// with the role, name, value, state, description and default action that the swatch's dialog
-// tells (SwatchFacts).
+// with the role, name, value, state and default action that the swatch's dialog tells (SwatchFacts).
 //
 // Threads: this is the module's code that runs off the host's user-interface thread. A client in
 // the multithreaded apartment calls the object on threads of its own, and any client may release

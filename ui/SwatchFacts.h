@@ -8,8 +8,6 @@ struct SwatchFacts
     long role = ROLE_SYSTEM_PUSHBUTTON;  // or ROLE_SYSTEM_RADIOBUTTON, one choice of a group
     CString name;
     CString value;
-    CString description;    // what the name and value leave unsaid, such as why a swatch is locked
     CString defaultAction;  // the name of what a click does, which a screen reader can do as well
     bool checked = false;   // the chosen one of its group
-    bool unavailable = false;
 };
