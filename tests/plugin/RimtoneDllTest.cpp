@@ -206,8 +206,7 @@ TEST_F(RimtoneDllTest, ConfirmationWithCancelKeepsThePicksStoredButNotInUse)
     StartCommand();
     PickedHole(1, 101);
     ModalScript script;
-    // From the keyboard alone: Tab, Tab to the drill swatch, Space opens the picker, Down from
-    // MAINCOLOR06 to MAINCOLOR14, Enter picks it, Esc cancels the dialog.
+    // From the keyboard alone: to the drill swatch, open, MAINCOLOR06 down to MAINCOLOR14, pick, cancel.
     script.WaitFor(kSettingsCaption);
     for (UINT key : { VK_TAB, VK_TAB, VK_SPACE })
         script.Do([key] { PressKey(key); });

@@ -77,27 +77,31 @@ TEST(ColorPicker, SeededSelectionIsFramedInRedOverThePreviousFrame)
     EXPECT_TRUE(picker.m_strSelColor == L"MAINCOLOR14");
 }
 
-TEST(ColorPicker, SeedsOutsideThePaletteStartOnTheFirstSwatchAndComeBackUnchanged)
+TEST(ColorPicker, SeedsOutsideThePaletteFrameTheFirstSwatchAndTheKeyboardStartsThere)
 {
-    // The first palette name in lower case comes back in upper case: the picker keeps its own
-    // selection, as nothing was seeded. A red frame is drawn last, over the previous selection's.
-    const struct { LPCWSTR seed; COLORREF firstFrame; LPCWSTR result; } seeds[] = {
-        { L"maincolor01", kRed, L"MAINCOLOR01" },
-        { L"MAINCOLOR17", kRed, L"MAINCOLOR17" },
-        { L"", Face(), L"" },
-    };
-    for (const auto& seed : seeds) {
-        SCOPED_TRACE(testing::Message() << "seed \"" << std::wstring(seed.seed).c_str() << "\"");
-        Outcome run = RunPicker(seed.seed, [&seed](HWND w) {
-            EXPECT_EQ(FrameColor(w, IDC_COLOR01), seed.firstFrame);
-            for (int number = 2; number <= 16; ++number)
-                EXPECT_NE(FrameColor(w, PickerSwatchId(number)), kRed) << number;
-            EXPECT_EQ(::GetFocus(), ::GetDlgItem(w, IDC_COLOR01)) << "the keyboard starts on the first swatch";
-            Click(w, IDOK);
-        });
-        EXPECT_EQ(run.result, IDOK);
-        EXPECT_EQ(run.selected, seed.result);
-    }
+    Outcome lower = RunPicker(L"maincolor01", [](HWND w) {
+        EXPECT_EQ(FrameColor(w, IDC_COLOR01), kRed);
+        Click(w, IDOK);
+    });
+    EXPECT_EQ(lower.result, IDOK);
+    EXPECT_EQ(lower.selected, L"MAINCOLOR01");
+
+    Outcome outside = RunPicker(L"MAINCOLOR17", [](HWND w) {
+        EXPECT_EQ(FrameColor(w, IDC_COLOR01), kRed);  // red drawn last, over the previous frame
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(w, IDC_COLOR01));
+        Click(w, IDOK);
+    });
+    EXPECT_EQ(outside.selected, L"MAINCOLOR17");
+
+    Outcome empty = RunPicker(L"", [](HWND w) {
+        EXPECT_EQ(FrameColor(w, IDC_COLOR01), Face());
+        for (int number = 1; number <= 16; ++number)
+            EXPECT_NE(FrameColor(w, PickerSwatchId(number)), kRed) << number;
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(w, IDC_COLOR01));
+        Click(w, IDOK);
+    });
+    EXPECT_EQ(empty.result, IDOK);
+    EXPECT_EQ(empty.selected, L"");
 }
 
 TEST(ColorPicker, EnterOrSpaceOnTheFocusedCancelButtonCancel)

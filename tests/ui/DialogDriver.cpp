@@ -84,10 +84,6 @@ void CALLBACK ModalScript::Tick(HWND, UINT, UINT_PTR, DWORD)
 
 void ModalScript::RunOneStep()
 {
-    // A step that ended up inside a dialog's modal loop, which no later step can close, is ended
-    // by cancelling the dialogs once no step could still be running by right.
-    if (m_busy && ::GetTickCount() - m_stepStart > 60000)
-        ::EnumThreadWindows(::GetCurrentThreadId(), &CancelDialog, 0);
     if (m_busy)
         return;
     m_busy = true;

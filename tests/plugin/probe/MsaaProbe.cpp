@@ -1,8 +1,7 @@
 // A screen reader's view of windows from another process: for each window handle given (hex), one
-// line "name<TAB>value<TAB>state<TAB>role<TAB>default action<TAB>action result" in UTF-8, as MSAA
-// (AccessibleObjectFromWindow, OBJID_CLIENT) reports them; a handle written with a leading '!' has
-// its default action done after the reading, and the call's result given (else "-"). Exit code 0,
-// or 2 when a window gave no accessible object, 1 for bad arguments.
+// line "name<TAB>value<TAB>default action<TAB>role<TAB>state" in UTF-8, as MSAA reports them; a '!'
+// before a handle also does its default action, after the reading. Exit code 0, or 2 when a window
+// gave no accessible object or refused its default action, 1 for bad arguments.
 #include <windows.h>
 #include <oleacc.h>
 
@@ -70,12 +69,10 @@ int wmain(int argc, wchar_t** argv)
         const long stateBits = SUCCEEDED(stateResult) && state.vt == VT_I4 ? state.lVal : -1;
         const HRESULT roleResult = object->get_accRole(self, &role);
         const long roleNumber = SUCCEEDED(roleResult) && role.vt == VT_I4 ? role.lVal : -1;
-        std::printf("%s\t%s\t%lx\t%lx\t%s\t", nameText.c_str(), valueText.c_str(), stateBits, roleNumber,
-                    actionText.c_str());
-        if (press)
-            std::printf("%lx\n", static_cast<unsigned long>(object->accDoDefaultAction(self)));
-        else
-            std::printf("-\n");
+        std::printf("%s\t%s\t%s\t%lx\t%lx\n", nameText.c_str(), valueText.c_str(), actionText.c_str(), roleNumber,
+                    stateBits);
+        if (press && object->accDoDefaultAction(self) != S_OK)
+            exitCode = 2;
         object->Release();
     }
     std::fflush(stdout);
