@@ -248,7 +248,6 @@ struct ComRun
     HMODULE unloadAfterDialog = nullptr;  // given: the host unloads the module before clients call again
     bool mappedWhileHeld = false;
     bool holdSelf = false;  // the host's thread itself holds a swatch's object past the dialog
-    bool selfReleased = false;
 };
 
 DWORD WINAPI RunSettingsOnThread(LPVOID parameter)
@@ -294,7 +293,6 @@ DWORD WINAPI RunSettingsOnThread(LPVOID parameter)
             long children = 0;
             held->get_accChildCount(&children);
             held->Release();
-            run.selfReleased = true;
         }
         if (clientThread) {
             ::SetEvent(run.lateClient->dialogGone);
@@ -437,20 +435,22 @@ TEST_F(RimtoneDllTest, TheHostThreadsComStateIsAsTheHostLeftItAndHeldObjectsOutl
         EXPECT_EQ(run->mappedWhileHeld, run == &sta || run == &mta) << run->before;
     }
 
-    // Without COM: an apartment of its own while the dialog runs, none afterwards.
-    EXPECT_TRUE(none.finished);
-    EXPECT_EQ(none.before, "none");
-    EXPECT_EQ(none.during, "STA");
-    EXPECT_EQ(none.after, "none");
-    EXPECT_EQ(none.nameSeen, L"201~299(보링)");
-
-    // The host's apartment is joined and left as it was: one CoUninitialize of the host's own ends it.
-    EXPECT_TRUE(sta.finished);
-    EXPECT_EQ(sta.before, "STA");
-    EXPECT_EQ(sta.during, "STA");
-    EXPECT_EQ(sta.after, "STA");
+    // Without COM: an apartment of its own while the dialog runs, none afterwards. The host's own
+    // apartment, the multithreaded (the host's choice) and the implicit one included, is joined,
+    // served from and left as it was: one CoUninitialize of the host's own ends it.
+    const struct { const ComRun& run; const char* before; const char* during; } kinds[] = {
+        { none, "none", "STA" }, { sta, "STA", "STA" }, { mta, "MTA", "MTA" }, { implicit, "implicit MTA", "implicit MTA" },
+    };
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.before);
+        EXPECT_TRUE(kind.run.finished);
+        EXPECT_EQ(kind.run.before, kind.before);
+        EXPECT_EQ(kind.run.during, kind.during);
+        EXPECT_EQ(kind.run.after, kind.before);
+        EXPECT_EQ(kind.run.nameSeen, L"201~299(보링)");
+    }
     EXPECT_EQ(sta.afterOwnUninitialize, "none");
-    EXPECT_EQ(sta.nameSeen, L"201~299(보링)");
+    EXPECT_EQ(mta.afterOwnUninitialize, "none");
     // The host's apartment outlives the dialog: an object still held by a client is cut off from the
     // dialog (and from the module, which the host may unload) when the dialog closes.
     EXPECT_EQ(client.nameWhileOpen, L"201~299(보링)");
@@ -460,26 +460,9 @@ TEST_F(RimtoneDllTest, TheHostThreadsComStateIsAsTheHostLeftItAndHeldObjectsOutl
     EXPECT_NE(std::find(std::begin(cutOff), std::end(cutOff), client.callAfterClose), std::end(cutOff))
         << std::hex << client.callAfterClose;
 
-    // The multithreaded apartment is the host's choice: kept, and served from as well.
-    EXPECT_TRUE(mta.finished);
-    EXPECT_EQ(mta.before, "MTA");
-    EXPECT_EQ(mta.during, "MTA");
-    EXPECT_EQ(mta.after, "MTA");
-    EXPECT_EQ(mta.afterOwnUninitialize, "none");
-    EXPECT_EQ(mta.nameSeen, L"201~299(보링)");
-
-    // So is the implicit one, which a thread without COM of its own is in once another is in the MTA.
-    EXPECT_TRUE(implicit.finished);
-    EXPECT_EQ(implicit.before, "implicit MTA");
-    EXPECT_EQ(implicit.during, "implicit MTA");
-    EXPECT_EQ(implicit.after, "implicit MTA");
-    EXPECT_EQ(implicit.nameSeen, L"201~299(보링)");
-
-    // In the object's own apartment (the host's STA thread; another thread of its MTA) a client
-    // holds the module's code, not a proxy: called and released past the unload, no crash. Loaded
-    // and called by the host again, the module lets go of itself: TearDown's unload is whole.
-    EXPECT_TRUE(sta.selfReleased);
-    EXPECT_EQ(inMta.nameWhileOpen, L"201~299(보링)");
+    // A client in the object's own apartment (the host's STA thread, another thread of its MTA)
+    // holds the module's code, which kept it mapped above: called and released past the unload, no
+    // crash. Called by the host again, the module lets go of itself: TearDown's unload is whole.
     EXPECT_TRUE(FAILED(inMta.callAfterClose)) << "the object still answered for the dialog that has gone";
     module = ::LoadLibraryW(L"Rimtone.dll");
     StartCommand();

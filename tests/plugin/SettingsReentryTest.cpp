@@ -90,10 +90,7 @@ TEST_F(SettingsReentryTest, SecondConfirmationBringsTheOpenDialogForwardAndSaves
             Click(settings, IDC_SWATCH_DRILL);
         })
         .WaitFor(kPickerCaption, &picker)
-        .Do([&] {
-            ::ShowWindow(picker, SW_MINIMIZE);
-            ConfirmFromToolWindow();
-        })
+        .Do([&] { ::ShowWindow(picker, SW_MINIMIZE), ConfirmFromToolWindow(); })
         .Then([] { return g_reentry.calls == 2; })
         .Do([&] {
             EXPECT_EQ(g_reentry.result, 0);

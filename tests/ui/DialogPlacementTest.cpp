@@ -23,8 +23,7 @@ std::string Text(const RECT& rect)
 
 TEST(DialogPlacement, SettingsCentredOnItsOwnerAndPickerBesideItsRowInsideTheWorkArea)
 {
-    // `beside`: the picker beside the row (PlacedBeside, 4 pixels away), else the settings dialog
-    // centred on its owner (CentredInside).
+    // `beside`: the picker beside the row, 4 pixels away; else the settings dialog centred on its owner.
     const struct { const char* what; bool beside; RECT area; RECT around; SIZE size; RECT expected; } cases[] = {
         { "owner on the monitor left of and above", false, kLeftAbove, { -1500, -900, -900, -500 }, kDialog,
           { -1350, -800, -1050, -600 } },

@@ -67,8 +67,7 @@ int wmain(int argc, wchar_t** argv)
         const std::string actionText = Text(actionResult, action);
         const HRESULT stateResult = object->get_accState(self, &state);
         const long stateBits = SUCCEEDED(stateResult) && state.vt == VT_I4 ? state.lVal : -1;
-        const HRESULT roleResult = object->get_accRole(self, &role);
-        const long roleNumber = SUCCEEDED(roleResult) && role.vt == VT_I4 ? role.lVal : -1;
+        const long roleNumber = SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4 ? role.lVal : -1;
         std::printf("%s\t%s\t%s\t%lx\t%lx\n", nameText.c_str(), valueText.c_str(), actionText.c_str(), roleNumber,
                     stateBits);
         if (press && object->accDoDefaultAction(self) != S_OK)
