@@ -112,8 +112,9 @@ public:
         if (FAILED(hr) || !IsSelf(varChild) || pvarState->vt != VT_I4 || !AskFacts(facts))
             return hr;
         long state = pvarState->lVal & ~(STATE_SYSTEM_CHECKED | STATE_SYSTEM_SELECTED | STATE_SYSTEM_SELECTABLE);
-        // Every swatch is reached by the keyboard: Tab, or the arrows within a group.
-        state |= STATE_SYSTEM_FOCUSABLE;
+        // A swatch that can be used is reached by the keyboard: Tab, or the arrows within a group.
+        if (!(state & STATE_SYSTEM_UNAVAILABLE))
+            state |= STATE_SYSTEM_FOCUSABLE;
         if (facts.role == ROLE_SYSTEM_RADIOBUTTON)
             state |= STATE_SYSTEM_SELECTABLE;
         if (facts.checked)
