@@ -3,6 +3,7 @@
 #include "SettingsCommand.h"
 
 #include <CategoryColors.h>
+#include <ModuleHold.h>
 #include <PavLib.h>
 #include <RecolourSelection.h>
 
@@ -23,6 +24,9 @@ PickFilter s_pickFilter;
 
 int StartCommand()
 {
+    // A call from the host, which holds the module: the reference that kept it loaded for a
+    // screen reader's object from an earlier dialog may go now.
+    ModuleHold::OfThisModule().GiveBackIfUnused();
     try {
         LoadCategoryColors();
     } catch (...) {

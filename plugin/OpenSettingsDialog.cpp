@@ -57,7 +57,13 @@ bool OpenSettingsDialog::BringForward()
     HWND hWnd = s_dialog->m_hWnd;
     if (!hWnd || !::IsWindow(hWnd))
         return true;
+    // Minimised, the dialog hides the picker it owns, which comes back as the dialog is restored;
+    // the picker may have been minimised on its own as well.
+    if (::IsIconic(hWnd))
+        ::ShowWindow(hWnd, SW_RESTORE);
     HWND front = InnermostOwnedWindow(hWnd);
+    if (::IsIconic(front))
+        ::ShowWindow(front, SW_RESTORE);
     ::BringWindowToTop(front);
     ::SetForegroundWindow(front);
     return true;

@@ -14,8 +14,9 @@ public:
     OpenSettingsDialog(const OpenSettingsDialog&) = delete;
     OpenSettingsDialog& operator=(const OpenSettingsDialog&) = delete;
 
-    // When a settings dialog is open, brings the window the user answers in (the picker when it is
-    // open over the dialog) to the front and returns true; false when none is open.
+    // When a settings dialog is open, restores the window the user answers in (the picker when it is
+    // open over the dialog) where minimised, brings it to the front and returns true; false when
+    // none is open.
     static bool BringForward();
 
 private:

@@ -1,13 +1,10 @@
 #pragma once
 // Machining categories of sub-holes: the one table of their facts (identifier range, the colour
-// slots they write, the settings swatches that show those slots, their English name), and what
-// follows from it at compile time: the branch-free classification, the slot of each colour field
-// and the category of each slot. A new category is a row here, its slot rows in
-// CategoryColorValues and its controls in the dialog template.
+// slots they write, their English name), and what follows from it at compile time: the
+// branch-free classification, the slot of each colour field and the category of each slot. A new
+// category is a row here, its slot rows in CategoryColorValues, and its row of controls in the
+// settings dialog (ui/SwatchControls.h, which checks that it has one).
 #include <CategoryColors.h>
-
-// The settings dialog's control ids: a category's swatches are listed in its row.
-#include "../ui/resource.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -42,12 +39,10 @@ struct IdRange
 // The range of the category that takes every identifier outside the other ranges.
 inline constexpr IdRange EveryOtherIdentifier = { 1, 0 };
 
-// One colour a category writes: the CategoryColors slot it comes from and the settings dialog's
-// swatch control that shows it.
+// One colour a category writes: the CategoryColors slot it comes from.
 struct CategoryColor
 {
     int slot = -1;  // -1: the field is not written
-    int swatchId = 0;
 
     constexpr bool IsWritten() const { return slot >= 0; }
 };
@@ -57,25 +52,22 @@ struct HoleCategoryFacts
     HoleCategory category;
     IdRange ids;
     const wchar_t* name;   // in English as a sentence has it: "drill", "JG"
-    int labelId;           // the settings dialog's label of the category's row
     CategoryColor color;   // written to a sub-hole's color field
     CategoryColor color2;  // written to its color2 field, which other categories leave alone
 };
 
 inline constexpr HoleCategoryFacts HoleCategories[HoleCategoryCount] = {
-    { HoleCategory::Drill,        { 101, 199 },  L"drill",        IDC_LABEL_DRILL,         { SlotDrill, IDC_SWATCH_DRILL }, {} },
-    { HoleCategory::Boring,       { 201, 299 },  L"boring",       IDC_LABEL_BORING,        { SlotBoring, IDC_SWATCH_BORING }, {} },
-    { HoleCategory::Reamer,       { 301, 399 },  L"reamer",       IDC_LABEL_REAMER,        { SlotReamer, IDC_SWATCH_REAMER }, {} },
-    { HoleCategory::Tap,          { 401, 499 },  L"tap",          IDC_LABEL_TAP,           { SlotTap, IDC_SWATCH_TAP },
-                                                                                            { SlotTapSecond, IDC_SWATCH_TAP_SECOND } },
-    { HoleCategory::Counterbore,  { 501, 599 },  L"counterbore",  IDC_LABEL_COUNTERBORE,   { SlotCounterbore, IDC_SWATCH_COUNTERBORE }, {} },
-    { HoleCategory::JG,           { 601, 699 },  L"JG",           IDC_LABEL_JG,            { SlotJG, IDC_SWATCH_JG }, {} },
-    { HoleCategory::JB,           { 701, 799 },  L"JB",           IDC_LABEL_JB,            { SlotJB, IDC_SWATCH_JB }, {} },
-    { HoleCategory::WC,           { 801, 899 },  L"WC",           IDC_LABEL_WC,            { SlotWC, IDC_SWATCH_WC }, {} },
-    { HoleCategory::Milling,      { 901, 999 },  L"milling",      IDC_LABEL_MILLING,       { SlotMilling, IDC_SWATCH_MILLING }, {} },
-    { HoleCategory::Slot,         { 1001, 1099 }, L"slot",        IDC_LABEL_SLOT,          { SlotSlot, IDC_SWATCH_SLOT }, {} },
-    { HoleCategory::Undetermined, EveryOtherIdentifier, L"undetermined", IDC_LABEL_UNDETERMINED,
-                                                                                            { SlotUndetermined, IDC_SWATCH_UNDETERMINED }, {} },
+    { HoleCategory::Drill,        { 101, 199 },   L"drill",        { SlotDrill },        {} },
+    { HoleCategory::Boring,       { 201, 299 },   L"boring",       { SlotBoring },       {} },
+    { HoleCategory::Reamer,       { 301, 399 },   L"reamer",       { SlotReamer },       {} },
+    { HoleCategory::Tap,          { 401, 499 },   L"tap",          { SlotTap },          { SlotTapSecond } },
+    { HoleCategory::Counterbore,  { 501, 599 },   L"counterbore",  { SlotCounterbore },  {} },
+    { HoleCategory::JG,           { 601, 699 },   L"JG",           { SlotJG },           {} },
+    { HoleCategory::JB,           { 701, 799 },   L"JB",           { SlotJB },           {} },
+    { HoleCategory::WC,           { 801, 899 },   L"WC",           { SlotWC },           {} },
+    { HoleCategory::Milling,      { 901, 999 },   L"milling",      { SlotMilling },      {} },
+    { HoleCategory::Slot,         { 1001, 1099 }, L"slot",         { SlotSlot },         {} },
+    { HoleCategory::Undetermined, EveryOtherIdentifier, L"undetermined", { SlotUndetermined }, {} },
 };
 
 constexpr const HoleCategoryFacts& FactsOf(HoleCategory category)
@@ -89,13 +81,11 @@ constexpr CategorySlot ColorSlotOf(HoleCategory category)
     return static_cast<CategorySlot>(FactsOf(category).color.slot);
 }
 
-// A slot as the category colour it is: the category, whether it is its second colour, and that
-// colour's facts.
+// A slot as the category colour it is: the category, and whether it is its second colour.
 struct SlotUse
 {
     HoleCategory category = HoleCategory::Undetermined;
     bool second = false;
-    CategoryColor color;
     int uses = 0;  // how many colour fields name the slot; exactly one, checked below
 };
 
@@ -113,7 +103,6 @@ constexpr SlotUses MakeSlotUses()
                 SlotUse& use = uses.ofSlot[color->slot];
                 use.category = facts.category;
                 use.second = color == &facts.color2;
-                use.color = *color;
                 ++use.uses;
             }
         }

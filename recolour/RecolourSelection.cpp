@@ -5,6 +5,7 @@
 #include <CategoryColors.h>
 #include <PavLib.h>
 
+#include <cstddef>
 #include <cstring>
 
 namespace {
@@ -15,16 +16,36 @@ const wchar_t kUnreadableMessage[] = L"구멍데이터를 참조할수 없습니
 // Selection iterator mode for the hole shapes of the current pick.
 const int kPickedHoleShapes = 1;
 
-// The colour numbers of one pass, by category, taken once from CategoryColors, and the field that
-// takes a category's second colour: color2 for a category with one (the tap), color itself for
-// every other category, where the category's own colour then overwrites it. So the sub-hole loop
-// needs no branch on the category, and no sub-hole but one of such a category has its color2
-// written.
+// The slot of the second colour of the one category that has one (the tap). The pass keeps that
+// colour at hand for its whole walk; a table in which another category wrote a second colour as
+// well would need it looked up by category in the loop, so it is refused here.
+constexpr int SecondColorSlot()
+{
+    int slot = -1;
+    for (const HoleCategoryFacts& facts : HoleCategories) {
+        if (facts.color2.IsWritten())
+            slot = slot == -1 ? facts.color2.slot : -2;
+    }
+    return slot;
+}
+static_assert(SecondColorSlot() >= 0, "exactly one category writes a second colour, which the pass keeps at hand");
+
+// What the pass writes into a sub-hole of a category, 8 bytes so that one load brings both: the
+// category's colour number, and the offset of the field that takes the second colour: color2 for
+// the category that has one, color itself for every other, where the category's own colour then
+// overwrites it. So the sub-hole loop needs no branch on the category.
+struct CategoryWrite
+{
+    int32_t color;
+    uint32_t secondColorField;
+};
+
+// The colours of one pass, taken once from CategoryColors; the fields follow from the category
+// table at compile time.
 struct PassColors
 {
-    int32_t color[HoleCategoryCount];
-    int32_t color2[HoleCategoryCount];
-    int32_t SubHoleRecord::* secondColorField[HoleCategoryCount];
+    CategoryWrite write[HoleCategoryCount];
+    int32_t secondColor;
 };
 
 PassColors TakeColors()
@@ -32,12 +53,18 @@ PassColors TakeColors()
     PassColors colors;
     for (int i = 0; i < HoleCategoryCount; ++i) {
         const HoleCategoryFacts& facts = HoleCategories[i];
-        colors.color[i] = CategoryColors[facts.color.slot];
-        const bool hasSecond = facts.color2.IsWritten();
-        colors.color2[i] = hasSecond ? CategoryColors[facts.color2.slot] : colors.color[i];
-        colors.secondColorField[i] = hasSecond ? &SubHoleRecord::color2 : &SubHoleRecord::color;
+        colors.write[i].color = CategoryColors[facts.color.slot];
+        colors.write[i].secondColorField = static_cast<uint32_t>(
+            facts.color2.IsWritten() ? offsetof(SubHoleRecord, color2) : offsetof(SubHoleRecord, color));
     }
+    colors.secondColor = CategoryColors[SecondColorSlot()];
     return colors;
+}
+
+// The 32-bit field at a byte offset of a sub-hole record.
+int32_t& FieldAt(SubHoleRecord& subHole, uint32_t offset)
+{
+    return *reinterpret_cast<int32_t*>(reinterpret_cast<unsigned char*>(&subHole) + offset);
 }
 
 // Writes the colour fields of every sub-hole of the record; a record without a sub-hole array
@@ -47,12 +74,13 @@ void RecolourRecord(HoleRecord& record, const PassColors& colors)
     SubHoleRecord* subHoles = record.subHoles;
     if (!subHoles)
         return;
+    const int32_t secondColor = colors.secondColor;
     const int32_t count = record.subHoleCount;
     for (int32_t i = 0; i < count; ++i) {
         SubHoleRecord& subHole = subHoles[i];
-        const int category = static_cast<int>(ClassifyHoleId(subHole.identifier));
-        subHole.*colors.secondColorField[category] = colors.color2[category];
-        subHole.color = colors.color[category];
+        const CategoryWrite write = colors.write[static_cast<int>(ClassifyHoleId(subHole.identifier))];
+        FieldAt(subHole, write.secondColorField) = secondColor;
+        subHole.color = write.color;
     }
 }
 

@@ -4,12 +4,17 @@
 
 ComApartment::ComApartment() : m_threadId(::GetCurrentThreadId())
 {
-    const HRESULT hr = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    // S_FALSE: the thread already had an apartment of this kind; the call still counts and needs
-    // its CoUninitialize. RPC_E_CHANGED_MODE: the thread is in the multithreaded apartment, which
-    // serves objects as well and is not ours to change.
-    m_mustUninitialize = SUCCEEDED(hr);
-    m_usable = m_mustUninitialize || hr == RPC_E_CHANGED_MODE;
+    APTTYPE type;
+    APTTYPEQUALIFIER qualifier;
+    const HRESULT hr = ::CoGetApartmentType(&type, &qualifier);
+    if (hr != CO_E_NOTINITIALIZED) {
+        // In an apartment, the implicit multithreaded one included: initialising there would make
+        // the host's thread apartment-threaded under it.
+        m_usable = SUCCEEDED(hr);
+        return;
+    }
+    m_mustUninitialize = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    m_usable = m_mustUninitialize;
 }
 
 ComApartment::~ComApartment()

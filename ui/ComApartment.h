@@ -1,11 +1,12 @@
 #pragma once
 // The calling thread's COM apartment for as long as an object of this class lives.
-#include <windows.h>
+#include <afxwin.h>
 
-// Joins the apartment that the thread's owner set up; a thread without COM gets an
-// apartment-threaded one for this object's lifetime. The destructor undoes exactly what the
-// constructor did: one CoUninitialize for each successful CoInitializeEx (S_FALSE included), none
-// when the thread had chosen the multithreaded apartment (RPC_E_CHANGED_MODE).
+// Uses the apartment the thread is in, whoever set it up: a single-threaded one, the
+// multithreaded one, or the process's implicit multithreaded apartment, which a thread without
+// COM of its own is in once another thread has entered the multithreaded one. Only a thread in no
+// apartment at all gets an apartment-threaded one, for this object's lifetime: the destructor
+// undoes exactly what the constructor did.
 class ComApartment
 {
 public:

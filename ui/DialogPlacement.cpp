@@ -67,13 +67,19 @@ RECT MovedInside(const RECT& rect, const RECT& area)
     return RectAt(left, top, { Width(rect), Height(rect) });
 }
 
-// The rectangle of `size` beside `keepClear` (to its right, its left, below it, above it: the first
-// side where it fits wholly inside `area`), not overlapping it; where no side fits, below it, moved
-// inside the area.
-RECT PlacedBeside(const RECT& keepClear, SIZE size, const RECT& area, int gap)
+} // namespace
+
+RECT CentredInside(const RECT& around, SIZE size, const RECT& workArea)
 {
-    // Beside the row, centred on it across; then moved along that side into the area, which keeps
-    // it clear of the row: only the distance from the row decides whether a side fits.
+    const LONG left = (around.left + around.right - size.cx) / 2;
+    const LONG top = (around.top + around.bottom - size.cy) / 2;
+    return MovedInside(RectAt(left, top, size), workArea);
+}
+
+RECT PlacedBeside(const RECT& keepClear, SIZE size, const RECT& workArea, int gap)
+{
+    // Beside the row, centred on it across; then moved along that side into the work area, which
+    // keeps it clear of the row: only the distance from the row decides whether a side fits.
     const LONG middleTop = (keepClear.top + keepClear.bottom - size.cy) / 2;
     const RECT sides[] = {
         RectAt(keepClear.right + gap, middleTop, size),
@@ -82,15 +88,13 @@ RECT PlacedBeside(const RECT& keepClear, SIZE size, const RECT& area, int gap)
         RectAt(keepClear.left, keepClear.top - gap - size.cy, size),
     };
     for (const RECT& side : sides) {
-        const RECT inside = MovedInside(side, area);
+        const RECT inside = MovedInside(side, workArea);
         RECT overlap;
-        if (Contains(area, inside) && !::IntersectRect(&overlap, &inside, &keepClear))
+        if (Contains(workArea, inside) && !::IntersectRect(&overlap, &inside, &keepClear))
             return inside;
     }
-    return MovedInside(sides[2], area);
+    return MovedInside(sides[2], workArea);
 }
-
-} // namespace
 
 void CentreOnOwner(HWND dialog)
 {
@@ -101,21 +105,20 @@ void CentreOnOwner(HWND dialog)
         ::GetWindowRect(owner, &around);
     RECT rect;
     ::GetWindowRect(dialog, &rect);
-    const SIZE size = { Width(rect), Height(rect) };
-    const RECT centred = RectAt((around.left + around.right - size.cx) / 2, (around.top + around.bottom - size.cy) / 2, size);
-    MoveWindowTo(dialog, MovedInside(centred, area));
+    MoveWindowTo(dialog, CentredInside(around, { Width(rect), Height(rect) }, area));
 }
 
 void PlaceBeside(HWND popup, const RECT& keepClear)
 {
     RECT rect;
     ::GetWindowRect(popup, &rect);
+    const SIZE size = { Width(rect), Height(rect) };
     if (::IsRectEmpty(&keepClear)) {
-        MoveWindowTo(popup, MovedInside(rect, WorkAreaOf(popup)));
+        MoveWindowTo(popup, CentredInside(rect, size, WorkAreaOf(popup)));
         return;
     }
     // The monitor of the row, which may not be the one the popup was created on.
     const RECT area = WorkAreaOfMonitor(::MonitorFromRect(&keepClear, MONITOR_DEFAULTTONEAREST));
     const int gap = ScaleToDpi(kGapAt96, WindowDpi(popup, nullptr));
-    MoveWindowTo(popup, PlacedBeside(keepClear, { Width(rect), Height(rect) }, area, gap));
+    MoveWindowTo(popup, PlacedBeside(keepClear, size, area, gap));
 }

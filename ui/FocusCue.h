@@ -2,7 +2,7 @@
 // The focus cue of a settings swatch: a ring in the system's highlight colours inside the swatch,
 // so that it shows on every palette colour (one of its two colours always stands out) and cannot be
 // taken for the picker's red selection frame outside a swatch.
-#include <windows.h>
+#include <afxwin.h>
 
 // Widths at 96 DPI, from the swatch's edge inwards: a margin of swatch colour, a line of highlight
 // text colour, a band of highlight colour, another line of highlight text colour.

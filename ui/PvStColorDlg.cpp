@@ -7,6 +7,9 @@
 namespace {
 
 const COLORREF kSelectionRed = RGB(255, 0, 0);
+// What a screen reader may do to a swatch, named as the system names it for a radio button, in the
+// picker's English: select it, as a click does.
+const wchar_t kCheckAction[] = L"Check";
 // The selection frame at 96 DPI: its line's width, and how far outside the swatch it runs.
 constexpr int kFrameWidthAt96 = 2;
 constexpr int kFrameOffsetAt96 = 3;
@@ -103,10 +106,11 @@ BOOL PvStColorDlg::OnInitDialog()
     CDialog::OnInitDialog();
     m_accessibleSwatches.Attach(m_aSwatches, [this](int index, SwatchFacts& facts) {
         const int id = PickerSwatchId(index + 1);
+        facts.role = ROLE_SYSTEM_RADIOBUTTON;
         facts.name = MainColorOfRow(index + 1).name;
-        facts.selectable = true;
         // The swatch framed in red: none for an empty selection.
-        facts.selected = !m_strSelColor.IsEmpty() && GetColorCtrlId(m_strSelColor) == id;
+        facts.checked = !m_strSelColor.IsEmpty() && GetColorCtrlId(m_strSelColor) == id;
+        facts.defaultAction = kCheckAction;
     });
     PlaceBeside(m_hWnd, m_rcKeepClear);
     UpdateGridTabStop();

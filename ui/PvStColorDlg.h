@@ -37,7 +37,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    AccessibleSwatches m_accessibleSwatches;  // each swatch named by its colour, the selection selected
+    ScreenReaderSwatches m_accessibleSwatches;  // radio buttons named by their colour, the selection checked
 
     // An arrow, Home or End on a swatch: selects the swatch it leads to and moves the focus there.
     bool MoveInGrid(HWND swatch, UINT key);

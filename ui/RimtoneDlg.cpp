@@ -1,9 +1,32 @@
-#include "RimtoneDlg.h"
+﻿#include "RimtoneDlg.h"
 
 #include "DialogPlacement.h"
 #include "PvStColorDlg.h"
 #include "RegistryString.h"
 #include "SwatchControls.h"
+
+#include <cwctype>
+#include <string>
+
+namespace {
+
+const wchar_t kLabelBullet = L'\x25CF';  // the black circle that starts every row label
+// What a screen reader may do to a swatch, named as the dialog speaks: press it, as a click does.
+const wchar_t kPressAction[] = L"누르기";
+
+// A row label's text as a name: "<bullet>. 101~199(drill) : " gives "101~199(drill)".
+CString NameFromLabel(const CString& text)
+{
+    const wchar_t* begin = text;
+    const wchar_t* end = begin + text.GetLength();
+    while (begin < end && (*begin == kLabelBullet || *begin == L'.' || std::iswspace(*begin)))
+        ++begin;
+    while (end > begin && (end[-1] == L':' || std::iswspace(end[-1])))
+        --end;
+    return CString(begin, static_cast<int>(end - begin));
+}
+
+} // namespace
 
 IMPLEMENT_DYNAMIC(RimtoneDlg, CDialog)
 
@@ -39,8 +62,10 @@ BOOL RimtoneDlg::OnInitDialog()
     }
     m_accessibleSwatches.Attach(m_aSwatches, [this](int slot, SwatchFacts& facts) {
         const int row = FindMainColor(m_aSwatches[slot].m_strColorName).row;
-        facts.name = m_accessibleSwatches.RowName(slot);
+        facts.role = ROLE_SYSTEM_PUSHBUTTON;
+        facts.name = SlotName(slot);
         facts.value = MainColorOfRow(row ? row : 1).name;  // the colour the swatch shows
+        facts.defaultAction = kPressAction;
     });
     ApplyPolicy(policy);
     CentreOnOwner(m_hWnd);
@@ -75,6 +100,23 @@ RECT RimtoneDlg::SlotRowRect(int slot) const
         ::UnionRect(&row, &row, &swatch);
     }
     return row;
+}
+
+CString RimtoneDlg::SlotName(int slot) const
+{
+    const HWND label = ::GetDlgItem(m_hWnd, SlotLabelIds[slot]);
+    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(label)) + 1, L'\0');
+    const int copied = ::GetWindowTextW(label, &text[0], static_cast<int>(text.size()));
+    CString name = NameFromLabel(CString(text.c_str(), copied));
+    int number = 1;
+    for (int other = 0; other < slot; ++other)
+        number += SlotLabelIds[other] == SlotLabelIds[slot] ? 1 : 0;
+    if (number > 1) {
+        CString suffix;
+        suffix.Format(L" %d", number);
+        name += suffix;
+    }
+    return name;
 }
 
 void RimtoneDlg::OnSwatchClicked(UINT nID)

@@ -44,11 +44,13 @@ private:
     // Gives the focus to the control after a swatch that is being locked, or was while the picker
     // was open, when the focus is the swatch's or nobody's: a disabled control cannot keep it.
     void MoveFocusPast(HWND swatch);
+    // What a screen reader calls a slot's swatch: its row's label; the second swatch of a row adds " 2".
+    CString SlotName(int slot) const;
 
     DECLARE_MESSAGE_MAP()
 
 private:
-    AccessibleSwatches m_accessibleSwatches;  // each swatch named by its row, its colour as value
+    ScreenReaderSwatches m_accessibleSwatches;  // push buttons named by their row, their colour as value
     CString m_aUserColorNames[CategorySlotCount];  // the user's own colour of each locked slot
     LockTooltips m_lockTooltips;
 };

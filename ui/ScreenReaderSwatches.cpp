@@ -1,8 +1,7 @@
 #include "ScreenReaderSwatches.h"
 
-#include <climits>
-#include <cwchar>
-#include <cwctype>
+#include "ModuleHold.h"
+#include "SwatchAccessibleObject.h"
 
 namespace {
 
@@ -11,39 +10,11 @@ namespace {
 const wchar_t kSwatchProperty[] = L"Rimtone.AccessibleSwatch";
 const wchar_t kSuperProperty[] = L"Rimtone.AccessibleSwatch.Super";
 
-const wchar_t kLabelBullet = L'\x25CF';  // the black circle that starts every row label
-
-// A row label's text as a name: "<bullet>. 101~199(drill) : " gives "101~199(drill)".
-CString NameFromLabel(const std::wstring& text)
-{
-    size_t begin = 0;
-    while (begin < text.size() && (text[begin] == kLabelBullet || text[begin] == L'.' || std::iswspace(text[begin])))
-        ++begin;
-    size_t end = text.size();
-    while (end > begin && (text[end - 1] == L':' || std::iswspace(text[end - 1])))
-        --end;
-    return CString(text.c_str() + begin, static_cast<int>(end - begin));
-}
-
-std::wstring WindowText(HWND hWnd)
-{
-    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(hWnd)) + 1, L'\0');
-    text.resize(static_cast<size_t>(::GetWindowTextW(hWnd, &text[0], static_cast<int>(text.size()))));
-    return text;
-}
-
-// True when the middle of `other` lies within the height of `row`.
-bool OnRow(const RECT& row, const RECT& other)
-{
-    const LONG middle = other.top + (other.bottom - other.top) / 2;
-    return middle >= row.top && middle < row.bottom;
-}
-
 } // namespace
 
-struct AccessibleSwatches::Swatch
+struct ScreenReaderSwatches::Swatch
 {
-    AccessibleSwatches* owner = nullptr;
+    ScreenReaderSwatches* owner = nullptr;
     int index = 0;
     HWND hWnd = nullptr;
     WNDPROC super = nullptr;
@@ -51,21 +22,26 @@ struct AccessibleSwatches::Swatch
     SwatchFacts reported;           // what clients were last told, to tell them what changed
 };
 
-AccessibleSwatches::AccessibleSwatches() = default;
+ScreenReaderSwatches::ScreenReaderSwatches() = default;
 
-AccessibleSwatches::~AccessibleSwatches()
+ScreenReaderSwatches::~ScreenReaderSwatches()
 {
     // The objects are cut off from their clients before the apartment they live in goes.
     for (auto& swatch : m_swatches)
         Release(*swatch);
     m_swatches.clear();
     m_apartment.reset();
+    // A dialog runs inside a call from the host: the module may be let go here, unless a client
+    // of this process still holds an object.
+    ModuleHold::OfThisModule().GiveBackIfUnused();
 }
 
-void AccessibleSwatches::AttachWindows(const std::vector<HWND>& windows, Describe describe)
+void ScreenReaderSwatches::AttachWindows(const std::vector<HWND>& windows, Describe describe)
 {
     if (!m_apartment)
         m_apartment = std::make_unique<ComApartment>();
+    m_factsMessage = ::RegisterWindowMessageW(L"Rimtone.SwatchFacts");
+    m_actionMessage = ::RegisterWindowMessageW(L"Rimtone.SwatchAction");
     for (auto& swatch : m_swatches)
         Release(*swatch);
     m_swatches.clear();
@@ -83,7 +59,7 @@ void AccessibleSwatches::AttachWindows(const std::vector<HWND>& windows, Describ
             continue;
         added.hWnd = hWnd;
         added.super = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleSwatches::SwatchProc)));
+            ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ScreenReaderSwatches::SwatchProc)));
         if (!added.super || !::SetPropW(hWnd, kSuperProperty, reinterpret_cast<HANDLE>(added.super))) {
             if (added.super)
                 ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(added.super));
@@ -96,11 +72,11 @@ void AccessibleSwatches::AttachWindows(const std::vector<HWND>& windows, Describ
         DescribeSafely(*swatch, swatch->reported);
 }
 
-void AccessibleSwatches::Release(Swatch& swatch)
+void ScreenReaderSwatches::Release(Swatch& swatch)
 {
     if (HWND hWnd = swatch.hWnd) {
         const bool stillOurs = ::GetWindowLongPtrW(hWnd, GWLP_WNDPROC)
-                               == reinterpret_cast<LONG_PTR>(&AccessibleSwatches::SwatchProc);
+                               == reinterpret_cast<LONG_PTR>(&ScreenReaderSwatches::SwatchProc);
         if (stillOurs) {
             ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(swatch.super));
             ::RemovePropW(hWnd, kSuperProperty);
@@ -119,7 +95,7 @@ void AccessibleSwatches::Release(Swatch& swatch)
     }
 }
 
-LRESULT CALLBACK AccessibleSwatches::SwatchProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK ScreenReaderSwatches::SwatchProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (auto* swatch = static_cast<Swatch*>(::GetPropW(hWnd, kSwatchProperty)))
         return swatch->owner->OnSwatchMessage(*swatch, message, wParam, lParam);
@@ -130,22 +106,34 @@ LRESULT CALLBACK AccessibleSwatches::SwatchProc(HWND hWnd, UINT message, WPARAM 
                  : ::DefWindowProcW(hWnd, message, wParam, lParam);
 }
 
-LRESULT AccessibleSwatches::OnSwatchMessage(Swatch& swatch, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT ScreenReaderSwatches::OnSwatchMessage(Swatch& swatch, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const HWND hWnd = swatch.hWnd;
     const WNDPROC super = swatch.super;
+    // The object's own requests; one that its swatch has let go of is no longer answered.
+    const bool fromOurObject = swatch.object && wParam == reinterpret_cast<WPARAM>(swatch.object);
     if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)
         && m_apartment && m_apartment->Usable()) {
         if (!swatch.object)
-            swatch.object = CreateSwatchAccessible(hWnd);
+            swatch.object = CreateSwatchAccessibleObject(
+                hWnd, SwatchObjectLink{ m_factsMessage, m_actionMessage, &ModuleHold::OfThisModule() });
         if (swatch.object) {
             const LRESULT reference = ::LresultFromObject(__uuidof(IAccessible), wParam, swatch.object);
             if (reference > 0)
                 return reference;
         }
         // Without our object the system's standard one still answers.
-    } else if (message == SwatchFactsMessage() && lParam) {
-        return DescribeSafely(swatch, *reinterpret_cast<SwatchFacts*>(lParam)) ? 1 : 0;
+    } else if (message == m_factsMessage && m_factsMessage && lParam) {
+        return fromOurObject && DescribeSafely(swatch, *reinterpret_cast<SwatchFacts*>(lParam)) ? 1 : 0;
+    } else if (message == m_actionMessage && m_actionMessage) {
+        // What a click does, where a click could reach the swatch: not while the swatch or its
+        // dialog is disabled, as under a modal picker.
+        const HWND dialog = ::GetParent(hWnd);
+        if (fromOurObject && ::IsWindowEnabled(hWnd) && ::IsWindowEnabled(dialog)) {
+            const WPARAM clicked = MAKEWPARAM(::GetDlgCtrlID(hWnd), STN_CLICKED);
+            ::SendMessageW(dialog, WM_COMMAND, clicked, reinterpret_cast<LPARAM>(hWnd));
+        }
+        return 0;
     } else if (message == WM_NCDESTROY) {
         Release(swatch);
         ::RemovePropW(hWnd, kSuperProperty);
@@ -153,7 +141,7 @@ LRESULT AccessibleSwatches::OnSwatchMessage(Swatch& swatch, UINT message, WPARAM
     return ::CallWindowProcW(super, hWnd, message, wParam, lParam);
 }
 
-bool AccessibleSwatches::DescribeSafely(const Swatch& swatch, SwatchFacts& facts) const
+bool ScreenReaderSwatches::DescribeSafely(const Swatch& swatch, SwatchFacts& facts) const
 {
     if (!m_describe || !swatch.hWnd)
         return false;
@@ -166,66 +154,26 @@ bool AccessibleSwatches::DescribeSafely(const Swatch& swatch, SwatchFacts& facts
     }
 }
 
-void AccessibleSwatches::Refresh()
+void ScreenReaderSwatches::Refresh()
 {
     for (auto& swatch : m_swatches) {
         SwatchFacts now;
         if (!DescribeSafely(*swatch, now))
             continue;
         const HWND hWnd = swatch->hWnd;
-        if (now.name != swatch->reported.name)
-            ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hWnd, OBJID_CLIENT, CHILDID_SELF);
-        if (now.value != swatch->reported.value)
-            ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hWnd, OBJID_CLIENT, CHILDID_SELF);
-        if (now.selected != swatch->reported.selected || now.selectable != swatch->reported.selectable) {
-            ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hWnd, OBJID_CLIENT, CHILDID_SELF);
-            if (now.selected)
-                ::NotifyWinEvent(EVENT_OBJECT_SELECTION, hWnd, OBJID_CLIENT, CHILDID_SELF);
+        const SwatchFacts& was = swatch->reported;
+        const auto notify = [hWnd](DWORD event) { ::NotifyWinEvent(event, hWnd, OBJID_CLIENT, CHILDID_SELF); };
+        if (now.name != was.name)
+            notify(EVENT_OBJECT_NAMECHANGE);
+        if (now.value != was.value)
+            notify(EVENT_OBJECT_VALUECHANGE);
+        if (now.defaultAction != was.defaultAction)
+            notify(EVENT_OBJECT_DEFACTIONCHANGE);
+        if (now.checked != was.checked) {
+            notify(EVENT_OBJECT_STATECHANGE);
+            if (now.checked)
+                notify(EVENT_OBJECT_SELECTION);
         }
         swatch->reported = now;
     }
-}
-
-CString AccessibleSwatches::RowName(int index) const
-{
-    if (index < 0 || index >= static_cast<int>(m_swatches.size()) || !m_swatches[index]->hWnd)
-        return CString();
-    const HWND self = m_swatches[index]->hWnd;
-    RECT own;
-    ::GetWindowRect(self, &own);
-
-    // The label: the nearest text to the left of the swatch whose middle lies within its height.
-    HWND label = nullptr;
-    LONG labelRight = LONG_MIN;
-    for (HWND child = ::GetWindow(::GetParent(self), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t className[16] = {};
-        ::GetClassNameW(child, className, 16);
-        if (::GetPropW(child, kSwatchProperty) || _wcsicmp(className, L"Static") != 0
-            || ::GetWindowTextLengthW(child) == 0)
-            continue;
-        RECT rect;
-        ::GetWindowRect(child, &rect);
-        if (OnRow(own, rect) && rect.right <= own.left && rect.right > labelRight) {
-            label = child;
-            labelRight = rect.right;
-        }
-    }
-    if (!label)
-        return CString();
-    CString name = NameFromLabel(WindowText(label));
-
-    // A row with more than one swatch numbers the later ones from the left.
-    int number = 1;
-    for (const auto& swatch : m_swatches) {
-        RECT rect;
-        if (swatch->hWnd && swatch->hWnd != self && ::GetWindowRect(swatch->hWnd, &rect) && OnRow(own, rect)
-            && rect.left < own.left)
-            ++number;
-    }
-    if (number > 1) {
-        CString suffix;
-        suffix.Format(L" %d", number);
-        name += suffix;
-    }
-    return name;
 }

@@ -1,6 +1,8 @@
 #pragma once
-// Names, values and states of a dialog's swatches for screen readers (MSAA), in this process and
-// in others: each swatch window answers WM_GETOBJECT with an object whose facts its dialog tells.
+// A dialog's swatches served to screen readers (MSAA), in this process and in others: each swatch
+// window answers WM_GETOBJECT with an accessible object (SwatchAccessibleObject) whose facts its
+// dialog tells, does a click when a screen reader asks for the default action, and announces what
+// changed. Lives on the dialog's thread.
 #include <afxwin.h>
 
 #include <functional>
@@ -8,22 +10,22 @@
 #include <vector>
 
 #include "ComApartment.h"
-#include "SwatchAccessibleObject.h"
+#include "SwatchFacts.h"
 
-class AccessibleSwatches
+class ScreenReaderSwatches
 {
 public:
     // Tells the facts of the swatch at an index of the array given to Attach; runs on the dialog's
     // thread whenever a client reads a swatch.
     using Describe = std::function<void(int index, SwatchFacts& facts)>;
 
-    AccessibleSwatches();
-    ~AccessibleSwatches();
-    AccessibleSwatches(const AccessibleSwatches&) = delete;
-    AccessibleSwatches& operator=(const AccessibleSwatches&) = delete;
+    ScreenReaderSwatches();
+    ~ScreenReaderSwatches();
+    ScreenReaderSwatches(const ScreenReaderSwatches&) = delete;
+    ScreenReaderSwatches& operator=(const ScreenReaderSwatches&) = delete;
 
     // Serves the swatches, once their windows are bound (after the dialog's data exchange). The
-    // thread's COM apartment is joined, or made, until this object goes.
+    // thread's COM apartment is used, or made where it has none, until this object goes.
     template <class Swatch, size_t N> void Attach(Swatch (&swatches)[N], Describe describe)
     {
         std::vector<HWND> windows;
@@ -32,12 +34,8 @@ public:
         AttachWindows(windows, std::move(describe));
     }
 
-    // Tells clients what changed since the last call (values, selection), as soon as it changed.
+    // Tells clients what changed since the last call (names, values, states), as soon as it changed.
     void Refresh();
-
-    // The text of the label on the row of the swatch at the index, without its leading bullet and
-    // trailing colon; the second swatch of a row adds " 2", and so on.
-    CString RowName(int index) const;
 
 private:
     struct Swatch;
@@ -52,4 +50,6 @@ private:
     std::unique_ptr<ComApartment> m_apartment;
     std::vector<std::unique_ptr<Swatch>> m_swatches;
     Describe m_describe;
+    UINT m_factsMessage = 0;
+    UINT m_actionMessage = 0;
 };

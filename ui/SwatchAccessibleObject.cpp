@@ -1,5 +1,8 @@
 #include "SwatchAccessibleObject.h"
 
+#include "ModuleHold.h"
+#include "SwatchFacts.h"
+
 #include <new>
 
 namespace {
@@ -9,14 +12,16 @@ bool IsSelf(const VARIANT& child)
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
-// Forwards everything to the standard object of the window except the name, value and state of
-// the swatch itself, which come from the facts of the moment. Calls may arrive on any thread when
-// the window's thread is in the multithreaded apartment, hence the interlocked count and the
+// Forwards everything to the standard object of the window except what the facts of the moment
+// tell of the swatch itself. Calls may arrive on any thread, hence the interlocked count and the
 // facts asked for through the window.
-class SwatchAccessible final : public IAccessible, public IOleWindow
+class SwatchAccessibleObject final : public IAccessible, public IOleWindow
 {
 public:
-    SwatchAccessible(HWND swatch, IAccessible* standard) : m_hWnd(swatch), m_standard(standard) {}
+    SwatchAccessibleObject(HWND swatch, IAccessible* standard, const SwatchObjectLink& link)
+        : m_hWnd(swatch), m_standard(standard), m_link(link)
+    {
+    }
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
@@ -38,8 +43,11 @@ public:
     STDMETHODIMP_(ULONG) Release() override
     {
         const LONG refs = ::InterlockedDecrement(&m_refs);
-        if (refs == 0)
+        if (refs == 0) {
+            ModuleHold* hold = m_link.hold;
             delete this;
+            hold->ObjectDestroyed();  // last: only the return follows
+        }
         return static_cast<ULONG>(refs);
     }
 
@@ -88,22 +96,50 @@ public:
             return Text(facts.value, pszValue);
         return m_standard->get_accValue(varChild, pszValue);
     }
+    STDMETHODIMP get_accRole(VARIANT varChild, VARIANT* pvarRole) override
+    {
+        SwatchFacts facts;
+        if (!pvarRole || !IsSelf(varChild) || !AskFacts(facts))
+            return m_standard->get_accRole(varChild, pvarRole);
+        pvarRole->vt = VT_I4;
+        pvarRole->lVal = facts.role;
+        return S_OK;
+    }
     STDMETHODIMP get_accState(VARIANT varChild, VARIANT* pvarState) override
     {
         const HRESULT hr = m_standard->get_accState(varChild, pvarState);
         SwatchFacts facts;
         if (FAILED(hr) || !IsSelf(varChild) || pvarState->vt != VT_I4 || !AskFacts(facts))
             return hr;
-        // The swatches are tab stops: the keyboard reaches them.
-        if (::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_TABSTOP)
-            pvarState->lVal |= STATE_SYSTEM_FOCUSABLE;
-        if (facts.selectable)
-            pvarState->lVal |= STATE_SYSTEM_SELECTABLE;
-        if (facts.selected)
-            pvarState->lVal |= STATE_SYSTEM_SELECTED;
-        else
-            pvarState->lVal &= ~STATE_SYSTEM_SELECTED;
+        long state = pvarState->lVal & ~(STATE_SYSTEM_CHECKED | STATE_SYSTEM_SELECTED | STATE_SYSTEM_SELECTABLE);
+        // A swatch that can be used is reached by the keyboard: Tab, or the arrows within a group.
+        if (!(state & STATE_SYSTEM_UNAVAILABLE))
+            state |= STATE_SYSTEM_FOCUSABLE;
+        if (facts.role == ROLE_SYSTEM_RADIOBUTTON)
+            state |= STATE_SYSTEM_SELECTABLE;
+        if (facts.checked)
+            state |= STATE_SYSTEM_CHECKED | STATE_SYSTEM_SELECTED;
+        pvarState->lVal = state;
         return hr;
+    }
+    STDMETHODIMP get_accDefaultAction(VARIANT varChild, BSTR* pszDefaultAction) override
+    {
+        SwatchFacts facts;
+        if (pszDefaultAction && IsSelf(varChild) && AskFacts(facts) && !facts.defaultAction.IsEmpty())
+            return Text(facts.defaultAction, pszDefaultAction);
+        return m_standard->get_accDefaultAction(varChild, pszDefaultAction);
+    }
+    STDMETHODIMP accDoDefaultAction(VARIANT varChild) override
+    {
+        SwatchFacts facts;
+        if (!IsSelf(varChild) || !AskFacts(facts))
+            return m_standard->accDoDefaultAction(varChild);
+        if (facts.defaultAction.IsEmpty())
+            return DISP_E_MEMBERNOTFOUND;
+        // Posted, not done here: the action may run a modal dialog, on which the client, waiting
+        // for this call to return, would otherwise wait as well.
+        const WPARAM self = reinterpret_cast<WPARAM>(static_cast<IAccessible*>(this));
+        return ::PostMessageW(m_hWnd, m_link.actionMessage, self, 0) ? S_OK : E_FAIL;
     }
 
     // IAccessible: the standard object's answers.
@@ -120,10 +156,6 @@ public:
     {
         return m_standard->get_accDescription(varChild, pszDescription);
     }
-    STDMETHODIMP get_accRole(VARIANT varChild, VARIANT* pvarRole) override
-    {
-        return m_standard->get_accRole(varChild, pvarRole);
-    }
     STDMETHODIMP get_accHelp(VARIANT varChild, BSTR* pszHelp) override { return m_standard->get_accHelp(varChild, pszHelp); }
     STDMETHODIMP get_accHelpTopic(BSTR* pszHelpFile, VARIANT varChild, long* pidTopic) override
     {
@@ -135,10 +167,6 @@ public:
     }
     STDMETHODIMP get_accFocus(VARIANT* pvarChild) override { return m_standard->get_accFocus(pvarChild); }
     STDMETHODIMP get_accSelection(VARIANT* pvarChildren) override { return m_standard->get_accSelection(pvarChildren); }
-    STDMETHODIMP get_accDefaultAction(VARIANT varChild, BSTR* pszDefaultAction) override
-    {
-        return m_standard->get_accDefaultAction(varChild, pszDefaultAction);
-    }
     STDMETHODIMP accSelect(long flagsSelect, VARIANT varChild) override
     {
         return m_standard->accSelect(flagsSelect, varChild);
@@ -155,7 +183,6 @@ public:
     {
         return m_standard->accHitTest(xLeft, yTop, pvarChild);
     }
-    STDMETHODIMP accDoDefaultAction(VARIANT varChild) override { return m_standard->accDoDefaultAction(varChild); }
     STDMETHODIMP put_accName(VARIANT varChild, BSTR szName) override { return m_standard->put_accName(varChild, szName); }
     STDMETHODIMP put_accValue(VARIANT varChild, BSTR szValue) override
     {
@@ -163,13 +190,14 @@ public:
     }
 
 private:
-    ~SwatchAccessible() { m_standard->Release(); }
+    ~SwatchAccessibleObject() { m_standard->Release(); }
 
     // The facts of the moment, read on the window's thread; false once the window no longer
-    // answers (destroyed, or its dialog has let go of it).
+    // answers (destroyed, or its dialog has let go of this object).
     bool AskFacts(SwatchFacts& facts) const
     {
-        return ::SendMessageW(m_hWnd, SwatchFactsMessage(), 0, reinterpret_cast<LPARAM>(&facts)) != 0;
+        const WPARAM self = reinterpret_cast<WPARAM>(static_cast<const IAccessible*>(this));
+        return ::SendMessageW(m_hWnd, m_link.factsMessage, self, reinterpret_cast<LPARAM>(&facts)) != 0;
     }
 
     static HRESULT Text(const CString& text, BSTR* pText)
@@ -181,24 +209,25 @@ private:
     LONG m_refs = 1;
     const HWND m_hWnd;
     IAccessible* const m_standard;
+    const SwatchObjectLink m_link;
 };
 
 } // namespace
 
-UINT SwatchFactsMessage()
-{
-    static const UINT message = ::RegisterWindowMessageW(L"Rimtone.SwatchFacts");
-    return message;
-}
-
-IAccessible* CreateSwatchAccessible(HWND swatch)
+IAccessible* CreateSwatchAccessibleObject(HWND swatch, const SwatchObjectLink& link)
 {
     IAccessible* standard = nullptr;
     if (FAILED(::CreateStdAccessibleObject(swatch, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard)))
         || !standard)
         return nullptr;
-    auto* object = new (std::nothrow) SwatchAccessible(swatch, standard);
-    if (!object)
+    if (!link.hold->ObjectCreated()) {
         standard->Release();
+        return nullptr;
+    }
+    auto* object = new (std::nothrow) SwatchAccessibleObject(swatch, standard, link);
+    if (!object) {
+        standard->Release();
+        link.hold->ObjectDestroyed();
+    }
     return object;
 }

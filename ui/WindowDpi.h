@@ -1,7 +1,7 @@
 #pragma once
 // The DPI a window is shown at, and pixel sizes designed at 96 DPI scaled to it: dialog units
 // scale by themselves, the pixels we draw do not.
-#include <windows.h>
+#include <afxwin.h>
 
 // GetDpiForWindow where the system has it (loaded at run time: older systems lack it), else the
 // LOGPIXELSX of the device context (of the window's own when hDC is null).

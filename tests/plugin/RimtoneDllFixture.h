@@ -29,6 +29,7 @@ protected:
         if (module) {
             EXPECT_TRUE(::FreeLibrary(module));
         }
+        EXPECT_EQ(::GetModuleHandleW(L"Rimtone.dll"), nullptr) << "the host's unload left the module loaded";
     }
 
     // Startup and one start of the command, with the logs emptied afterwards.

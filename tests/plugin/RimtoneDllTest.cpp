@@ -206,17 +206,15 @@ TEST_F(RimtoneDllTest, ConfirmationWithCancelKeepsThePicksStoredButNotInUse)
     StartCommand();
     PickedHole(1, 101);
     ModalScript script;
-    HWND settings = nullptr;
-    HWND picker = nullptr;
-    script.WaitFor(kSettingsCaption, &settings)
-        .Do([&] { Click(settings, IDC_SWATCH_DRILL); })
-        .WaitFor(kPickerCaption, &picker)
-        .Do([&] { DoubleClick(picker, IDC_COLOR10); })
-        .Then([] { return FindShownDialog(kPickerCaption) == nullptr; })
-        .Do([&] { PressKey(VK_ESCAPE); });
+    // From the keyboard alone: to the drill swatch, open, MAINCOLOR06 down to MAINCOLOR14, pick, cancel.
+    script.WaitFor(kSettingsCaption);
+    for (UINT key : { VK_TAB, VK_TAB, VK_SPACE })
+        script.Do([key] { PressKey(key); });
+    script.WaitFor(kPickerCaption).Do([] { PressKey(VK_DOWN); }).Do([] { PressKey(VK_RETURN); });
+    script.Then([] { return FindShownDialog(kPickerCaption) == nullptr; }).Do([] { PressKey(VK_ESCAPE); });
     EXPECT_EQ(PavStubCallExecute(7, nullptr, nullptr, nullptr), 0);
     EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(StoredName(L"mColor101"), L"MAINCOLOR10");
+    EXPECT_EQ(StoredName(L"mColor101"), L"MAINCOLOR14");
 
     EXPECT_EQ(PavStubCallExecute(0, nullptr, nullptr, nullptr), 0);
     EXPECT_EQ(ReadBackHole(1).subHoles[0].color, 5) << "the colours loaded at the start";
@@ -224,5 +222,5 @@ TEST_F(RimtoneDllTest, ConfirmationWithCancelKeepsThePicksStoredButNotInUse)
     ASSERT_EQ(PavStubCallStartCommand(), 0);
     PavStubPickAll();
     EXPECT_EQ(PavStubCallExecute(0, nullptr, nullptr, nullptr), 0);
-    EXPECT_EQ(ReadBackHole(1).subHoles[0].color, 9) << "in use from the next start";
+    EXPECT_EQ(ReadBackHole(1).subHoles[0].color, 13) << "in use from the next start";
 }

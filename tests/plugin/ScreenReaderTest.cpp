@@ -1,10 +1,12 @@
 ﻿// The swatches as a screen reader in another program sees them: MSAA read by a second process
-// (msaa_probe), names, values and the picker's selection before and after a pick, the events that
-// announce a change, and the COM state of the host's thread left as the host set it up.
+// (msaa_probe), roles, names, values, states and default actions before and after a pick made by
+// the screen reader, the events that announce a change, the COM state of the host's thread left as
+// the host set it up, and objects held in the host's process past the dialog and the unload.
 #include "DialogDriver.h"
 #include "RimtoneDllFixture.h"
 #include "resource.h"
 
+#include <imm.h>
 #include <oleacc.h>
 
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include <initializer_list>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -22,6 +25,8 @@ struct Seen
     std::wstring name;
     std::wstring value;
     long state = -1;
+    long role = -1;
+    std::wstring defaultAction;
 };
 
 std::wstring FromUtf8(const std::string& bytes)
@@ -35,19 +40,28 @@ std::wstring FromUtf8(const std::string& bytes)
 }
 
 // Waits for the object while running this thread's messages: the dialogs of this thread answer
-// the requests of other threads and processes through them. False after the timeout.
-bool WaitRunningMessages(HANDLE object, DWORD timeoutMs)
+// the requests of other threads and processes through them, all but what is posted to `holdBack`,
+// which is posted again afterwards. False after the timeout.
+bool WaitRunningMessages(HANDLE object, DWORD timeoutMs, HWND holdBack = nullptr)
 {
     const DWORD start = ::GetTickCount();
+    std::vector<MSG> held;
     for (;;) {
         if (::MsgWaitForMultipleObjects(1, &object, FALSE, 50, QS_ALLINPUT) == WAIT_OBJECT_0)
-            return true;
+            break;
         MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageW(&msg);
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (holdBack && msg.hwnd == holdBack)
+                held.push_back(msg);
+            else
+                ::DispatchMessageW(&msg);
+        }
         if (::GetTickCount() - start > timeoutMs)
             return false;
     }
+    for (const MSG& msg : held)
+        ::PostMessageW(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+    return true;
 }
 
 std::wstring ProbePath()
@@ -59,13 +73,15 @@ std::wstring ProbePath()
 }
 
 // Runs the probe on the windows and waits for it, running this thread's messages meanwhile: the
-// probe's requests are answered by the windows' thread, which is this one.
-std::vector<Seen> ReadFromAnotherProcess(std::initializer_list<HWND> windows)
+// probe's requests are answered by the windows' thread, which is this one. The probe also does the
+// default action of `press`, one of the windows; what that posts waits, and the call must return.
+std::vector<Seen> ReadFromAnotherProcess(std::initializer_list<HWND> windows, HWND press = nullptr)
 {
     std::wstring commandLine = L"\"" + ProbePath() + L"\"";
     for (HWND hWnd : windows) {
         wchar_t handle[32];
-        swprintf(handle, 32, L" %llx", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hWnd)));
+        swprintf(handle, 32, L" %s%llx", hWnd == press ? L"!" : L"",
+                 static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hWnd)));
         commandLine += handle;
     }
     SECURITY_ATTRIBUTES inherit{ sizeof(inherit), nullptr, TRUE };
@@ -91,7 +107,7 @@ std::vector<Seen> ReadFromAnotherProcess(std::initializer_list<HWND> windows)
         return {};
     }
     ::CloseHandle(process.hThread);
-    if (!WaitRunningMessages(process.hProcess, 20000)) {
+    if (!WaitRunningMessages(process.hProcess, 20000, press)) {
         ADD_FAILURE() << "the probe did not finish in 20 s";
         ::TerminateProcess(process.hProcess, 3);
         ::WaitForSingleObject(process.hProcess, 5000);
@@ -112,15 +128,13 @@ std::vector<Seen> ReadFromAnotherProcess(std::initializer_list<HWND> windows)
     size_t lineStart = 0;
     for (size_t end; (end = output.find('\n', lineStart)) != std::string::npos; lineStart = end + 1) {
         const std::string line = output.substr(lineStart, end - lineStart);
-        const size_t tab1 = line.find('\t');
-        const size_t tab2 = line.find('\t', tab1 + 1);
-        if (tab1 == std::string::npos || tab2 == std::string::npos)
+        std::vector<std::string> field;
+        for (size_t from = 0, tab = 0; tab != std::string::npos; from = tab + 1)
+            field.push_back(line.substr(from, (tab = line.find('\t', from)) - from));
+        if (field.size() != 5)
             continue;
-        Seen one;
-        one.name = FromUtf8(line.substr(0, tab1));
-        one.value = FromUtf8(line.substr(tab1 + 1, tab2 - tab1 - 1));
-        one.state = std::strtol(line.c_str() + tab2 + 1, nullptr, 16);
-        seen.push_back(one);
+        const auto hex = [](const std::string& text) { return static_cast<long>(std::strtoul(text.c_str(), nullptr, 16)); };
+        seen.push_back({ FromUtf8(field[0]), FromUtf8(field[1]), hex(field[4]), hex(field[3]), FromUtf8(field[2]) });
     }
     EXPECT_EQ(seen.size(), windows.size()) << "probe output: " << output;
     seen.resize(windows.size());
@@ -219,22 +233,33 @@ struct LateClient
     }
 };
 
+constexpr DWORD kImplicitMta = ~1u;  // no COM of its own, in a process with a multithreaded apartment
+
 // One run of the settings event on a thread of its own, whose COM is set up as a host might.
 struct ComRun
 {
     explicit ComRun(DWORD coinit) : init(coinit) {}
 
-    DWORD init;  // COINIT_* for CoInitializeEx, or ~0u for a thread without COM
+    DWORD init;  // COINIT_* for CoInitializeEx, ~0u for a thread without COM, or kImplicitMta
     std::string before, during, after, afterOwnUninitialize;
     std::wstring nameSeen;
     bool finished = false;
     LateClient* lateClient = nullptr;  // given: also served to a client on another thread
+    HMODULE unloadAfterDialog = nullptr;  // given: the host unloads the module before clients call again
+    bool mappedWhileHeld = false;
+    bool holdSelf = false;  // the host's thread itself holds a swatch's object past the dialog
 };
 
 DWORD WINAPI RunSettingsOnThread(LPVOID parameter)
 {
     ComRun& run = *static_cast<ComRun*>(parameter);
-    const bool hostInitialises = run.init != ~0u;
+    const bool hostInitialises = run.init != ~0u && run.init != kImplicitMta;
+    CO_MTA_USAGE_COOKIE mtaUsage = nullptr;
+    if (run.init == kImplicitMta) {
+        // The input method would make this thread single-threaded once a window of it is active.
+        ::ImmDisableIME(static_cast<DWORD>(-1));
+        ::CoIncrementMTAUsage(&mtaUsage);
+    }
     if (hostInitialises)
         ::CoInitializeEx(nullptr, run.init);
     run.before = Apartment();
@@ -242,9 +267,14 @@ DWORD WINAPI RunSettingsOnThread(LPVOID parameter)
         ModalScript script;
         HWND settings = nullptr;
         HANDLE clientThread = nullptr;
+        IAccessible* held = nullptr;
         script.WaitFor(kSettingsCaption, &settings).Do([&] {
             run.during = Apartment();
-            run.nameSeen = ReadFromAnotherProcess({ ::GetDlgItem(settings, IDC_SWATCH_BORING) })[0].name;
+            const HWND boring = ::GetDlgItem(settings, IDC_SWATCH_BORING);
+            run.nameSeen = ReadFromAnotherProcess({ boring })[0].name;
+            if (run.holdSelf)
+                ::AccessibleObjectFromWindow(boring, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&held));
             if (run.lateClient) {
                 run.lateClient->swatch = ::GetDlgItem(settings, IDC_SWATCH_BORING);
                 clientThread = ::CreateThread(nullptr, 0, &LateClient::Run, run.lateClient, 0, nullptr);
@@ -254,6 +284,16 @@ DWORD WINAPI RunSettingsOnThread(LPVOID parameter)
         });
         PavStubCallExecute(7, nullptr, nullptr, nullptr);
         run.finished = script.Finished();
+        if (run.unloadAfterDialog) {
+            PavStubReset();
+            ::FreeLibrary(run.unloadAfterDialog);
+            run.mappedWhileHeld = ::GetModuleHandleW(L"Rimtone.dll") != nullptr;
+        }
+        if (held) {
+            long children = 0;
+            held->get_accChildCount(&children);
+            held->Release();
+        }
         if (clientThread) {
             ::SetEvent(run.lateClient->dialogGone);
             WaitRunningMessages(clientThread, 20000);
@@ -264,6 +304,8 @@ DWORD WINAPI RunSettingsOnThread(LPVOID parameter)
     if (hostInitialises)
         ::CoUninitialize();
     run.afterOwnUninitialize = Apartment();
+    if (mtaUsage)
+        ::CoDecrementMTAUsage(mtaUsage);
     return 0;
 }
 
@@ -277,7 +319,7 @@ void RunOnThread(ComRun& run)
 
 } // namespace
 
-TEST_F(RimtoneDllTest, SwatchesAreNamedForScreenReadersAndFollowAPick)
+TEST_F(RimtoneDllTest, SwatchesSayWhatTheyAreAndAScreenReaderPicksWithThem)
 {
     // Stored names as a user may have typed them: the value is the palette colour the swatch shows.
     ASSERT_TRUE(SetStringValue(kKey, L"mColor402", L"maincolor07"));
@@ -300,16 +342,14 @@ TEST_F(RimtoneDllTest, SwatchesAreNamedForScreenReadersAndFollowAPick)
             settingsBefore = ReadFromAnotherProcess({ drill,
                                                       ::GetDlgItem(settings, IDC_SWATCH_TAP),
                                                       ::GetDlgItem(settings, IDC_SWATCH_TAP_SECOND),
-                                                      ::GetDlgItem(settings, IDC_SWATCH_UNDETERMINED) });
-            Click(settings, IDC_SWATCH_DRILL);
+                                                      ::GetDlgItem(settings, IDC_SWATCH_UNDETERMINED) }, drill);
         })
         .WaitFor(kPickerCaption, &picker)
         .Do([&] {
             picker06 = ::GetDlgItem(picker, IDC_COLOR06);
             picker10 = ::GetDlgItem(picker, IDC_COLOR10);
-            pickerBefore = ReadFromAnotherProcess({ picker06, picker10, ::GetDlgItem(picker, IDC_COLOR01) });
             g_events.clear();
-            Click(picker, IDC_COLOR10);
+            pickerBefore = ReadFromAnotherProcess({ picker06, picker10, ::GetDlgItem(picker, IDC_COLOR01) }, picker10);
         })
         .Do([&] {
             pickerAfter = ReadFromAnotherProcess({ picker06, picker10 });
@@ -328,7 +368,12 @@ TEST_F(RimtoneDllTest, SwatchesAreNamedForScreenReadersAndFollowAPick)
     ASSERT_EQ(pickerAfter.size(), 2u);
     ASSERT_EQ(settingsAfter.size(), 1u);
 
-    // Settings swatches: named by their row, the colour they show as value, reachable by Tab.
+    // Settings swatches: push buttons named by their row, the colour they show as value, reachable by
+    // Tab; a screen reader pressed the first, which opened the picker once the call had returned.
+    for (const Seen& swatch : settingsBefore) {
+        EXPECT_EQ(swatch.role, ROLE_SYSTEM_PUSHBUTTON);
+        EXPECT_EQ(swatch.defaultAction, L"누르기");
+    }
     EXPECT_EQ(settingsBefore[0].name, L"101~199(드릴)");
     EXPECT_EQ(settingsBefore[0].value, L"MAINCOLOR06");
     EXPECT_NE(settingsBefore[0].state & STATE_SYSTEM_FOCUSABLE, 0);
@@ -339,7 +384,15 @@ TEST_F(RimtoneDllTest, SwatchesAreNamedForScreenReadersAndFollowAPick)
     EXPECT_EQ(settingsBefore[3].name, L"미정");
     EXPECT_EQ(settingsBefore[3].value, L"MAINCOLOR01") << "a name outside the palette shows the first colour";
 
-    // Picker swatches: named by their colour; the one framed in red, and only it, is selected.
+    // Picker swatches: radio buttons named by their colour; the one framed in red, and only it, is
+    // selected and checked; a screen reader checked MAINCOLOR10 after reading.
+    for (const Seen& swatch : pickerBefore) {
+        EXPECT_EQ(swatch.role, ROLE_SYSTEM_RADIOBUTTON);
+        EXPECT_EQ(swatch.defaultAction, L"Check");
+    }
+    EXPECT_NE(pickerBefore[0].state & STATE_SYSTEM_CHECKED, 0);
+    EXPECT_EQ(pickerBefore[1].state & STATE_SYSTEM_CHECKED, 0);
+    EXPECT_NE(pickerAfter[1].state & STATE_SYSTEM_CHECKED, 0);
     EXPECT_EQ(pickerBefore[0].name, L"MAINCOLOR06");
     EXPECT_TRUE(Selected(pickerBefore[0]));
     EXPECT_EQ(pickerBefore[1].name, L"MAINCOLOR10");
@@ -348,7 +401,7 @@ TEST_F(RimtoneDllTest, SwatchesAreNamedForScreenReadersAndFollowAPick)
     EXPECT_EQ(pickerBefore[2].name, L"MAINCOLOR01");
     EXPECT_FALSE(Selected(pickerBefore[2])) << "the selection before the seeding is no longer selected";
 
-    // A click moves the selection at once; a confirmed pick changes the swatch's value.
+    // The check moves the selection at once; a confirmed pick changes the swatch's value.
     EXPECT_FALSE(Selected(pickerAfter[0]));
     EXPECT_TRUE(Selected(pickerAfter[1]));
     EXPECT_EQ(settingsAfter[0].name, L"101~199(드릴)");
@@ -361,32 +414,43 @@ TEST_F(RimtoneDllTest, SwatchesAreNamedForScreenReadersAndFollowAPick)
     EXPECT_TRUE(Received(EVENT_OBJECT_VALUECHANGE, drill));
 }
 
-TEST_F(RimtoneDllTest, TheHostThreadsComStateIsAsTheHostLeftIt)
+TEST_F(RimtoneDllTest, TheHostThreadsComStateIsAsTheHostLeftItAndHeldObjectsOutliveTheUnload)
 {
-    StartCommand();
     ComRun none{ ~0u };
     ComRun sta{ COINIT_APARTMENTTHREADED };
     ComRun mta{ COINIT_MULTITHREADED };
+    ComRun implicit{ kImplicitMta };
     LateClient client;
+    LateClient inMta;
     sta.lateClient = &client;
-    RunOnThread(none);
-    RunOnThread(sta);
-    RunOnThread(mta);
+    sta.holdSelf = true;
+    mta.lateClient = &inMta;
+    // The host unloads the module after each dialog, while clients may still hold its objects.
+    for (ComRun* run : { &none, &sta, &mta, &implicit }) {
+        if (!module)
+            module = ::LoadLibraryW(L"Rimtone.dll");
+        StartCommand();
+        run->unloadAfterDialog = std::exchange(module, nullptr);
+        RunOnThread(*run);
+        EXPECT_EQ(run->mappedWhileHeld, run == &sta || run == &mta) << run->before;
+    }
 
-    // Without COM: an apartment of its own while the dialog runs, none afterwards.
-    EXPECT_TRUE(none.finished);
-    EXPECT_EQ(none.before, "none");
-    EXPECT_EQ(none.during, "STA");
-    EXPECT_EQ(none.after, "none");
-    EXPECT_EQ(none.nameSeen, L"201~299(보링)");
-
-    // The host's apartment is joined and left as it was: one CoUninitialize of the host's own ends it.
-    EXPECT_TRUE(sta.finished);
-    EXPECT_EQ(sta.before, "STA");
-    EXPECT_EQ(sta.during, "STA");
-    EXPECT_EQ(sta.after, "STA");
+    // Without COM: an apartment of its own while the dialog runs, none afterwards. The host's own
+    // apartment, the multithreaded (the host's choice) and the implicit one included, is joined,
+    // served from and left as it was: one CoUninitialize of the host's own ends it.
+    const struct { const ComRun& run; const char* before; const char* during; } kinds[] = {
+        { none, "none", "STA" }, { sta, "STA", "STA" }, { mta, "MTA", "MTA" }, { implicit, "implicit MTA", "implicit MTA" },
+    };
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.before);
+        EXPECT_TRUE(kind.run.finished);
+        EXPECT_EQ(kind.run.before, kind.before);
+        EXPECT_EQ(kind.run.during, kind.during);
+        EXPECT_EQ(kind.run.after, kind.before);
+        EXPECT_EQ(kind.run.nameSeen, L"201~299(보링)");
+    }
     EXPECT_EQ(sta.afterOwnUninitialize, "none");
-    EXPECT_EQ(sta.nameSeen, L"201~299(보링)");
+    EXPECT_EQ(mta.afterOwnUninitialize, "none");
     // The host's apartment outlives the dialog: an object still held by a client is cut off from the
     // dialog (and from the module, which the host may unload) when the dialog closes.
     EXPECT_EQ(client.nameWhileOpen, L"201~299(보링)");
@@ -396,11 +460,11 @@ TEST_F(RimtoneDllTest, TheHostThreadsComStateIsAsTheHostLeftIt)
     EXPECT_NE(std::find(std::begin(cutOff), std::end(cutOff), client.callAfterClose), std::end(cutOff))
         << std::hex << client.callAfterClose;
 
-    // The multithreaded apartment is the host's choice: kept, and served from as well.
-    EXPECT_TRUE(mta.finished);
-    EXPECT_EQ(mta.before, "MTA");
-    EXPECT_EQ(mta.during, "MTA");
-    EXPECT_EQ(mta.after, "MTA");
-    EXPECT_EQ(mta.afterOwnUninitialize, "none");
-    EXPECT_EQ(mta.nameSeen, L"201~299(보링)");
+    // A client in the object's own apartment (the host's STA thread, another thread of its MTA)
+    // holds the module's code, which kept it mapped above: called and released past the unload, no
+    // crash. Called by the host again, the module lets go of itself: TearDown's unload is whole.
+    EXPECT_TRUE(FAILED(inMta.callAfterClose)) << "the object still answered for the dialog that has gone";
+    module = ::LoadLibraryW(L"Rimtone.dll");
+    StartCommand();
+    StartCommand();
 }

@@ -76,24 +76,27 @@ TEST_F(SettingsReentryTest, SecondConfirmationBringsTheOpenDialogForwardAndSaves
         .Do([&] {
             // A value removed behind the open dialog shows whether the second call saved or reloaded.
             ASSERT_TRUE(DeleteValue(kKey, L"mColor000"));
+            ::ShowWindow(settings, SW_MINIMIZE);
             ConfirmFromToolWindow();
         })
         .Then([] { return g_reentry.calls == 1; })
         .Do([&] {
             EXPECT_EQ(g_reentry.result, 0);
             EXPECT_EQ(ThreadWindowsCaptioned(kSettingsCaption).size(), 1u) << "a second settings dialog was opened";
+            EXPECT_FALSE(::IsIconic(settings)) << "the minimised dialog was not restored";
             EXPECT_EQ(::GetActiveWindow(), settings) << "the open dialog was not brought to the front";
             EXPECT_EQ(::GetForegroundWindow(), settings);
             EXPECT_EQ(StoredName(L"mColor000"), L"<missing>") << "the second confirmation saved or reloaded";
             Click(settings, IDC_SWATCH_DRILL);
         })
         .WaitFor(kPickerCaption, &picker)
-        .Do([&] { ConfirmFromToolWindow(); })
+        .Do([&] { ::ShowWindow(picker, SW_MINIMIZE), ConfirmFromToolWindow(); })
         .Then([] { return g_reentry.calls == 2; })
         .Do([&] {
             EXPECT_EQ(g_reentry.result, 0);
             EXPECT_EQ(ThreadWindowsCaptioned(kSettingsCaption).size(), 1u);
             EXPECT_EQ(ThreadWindowsCaptioned(kPickerCaption).size(), 1u);
+            EXPECT_FALSE(::IsIconic(picker));
             EXPECT_EQ(::GetActiveWindow(), picker) << "the picker over the dialog was not brought to the front";
             EXPECT_EQ(StoredName(L"mColor000"), L"<missing>");
             DoubleClick(picker, IDC_COLOR10);

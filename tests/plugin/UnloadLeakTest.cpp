@@ -96,6 +96,7 @@ bool LoadUseAndUnload()
     // The stand-in keeps the module's callbacks: forget them before the code goes away.
     PavStubReset();
     EXPECT_TRUE(::FreeLibrary(module));
+    EXPECT_EQ(::GetModuleHandleW(L"Rimtone.dll"), nullptr) << "the module is still loaded";
     return ok;
 }
 

@@ -77,7 +77,7 @@ TEST(ColorPicker, SeededSelectionIsFramedInRedOverThePreviousFrame)
     EXPECT_TRUE(picker.m_strSelColor == L"MAINCOLOR14");
 }
 
-TEST(ColorPicker, SeedsOutsideThePaletteFrameTheFirstSwatch)
+TEST(ColorPicker, SeedsOutsideThePaletteFrameTheFirstSwatchAndTheKeyboardStartsThere)
 {
     Outcome lower = RunPicker(L"maincolor01", [](HWND w) {
         EXPECT_EQ(FrameColor(w, IDC_COLOR01), kRed);
@@ -88,6 +88,7 @@ TEST(ColorPicker, SeedsOutsideThePaletteFrameTheFirstSwatch)
 
     Outcome outside = RunPicker(L"MAINCOLOR17", [](HWND w) {
         EXPECT_EQ(FrameColor(w, IDC_COLOR01), kRed);  // red drawn last, over the previous frame
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(w, IDC_COLOR01));
         Click(w, IDOK);
     });
     EXPECT_EQ(outside.selected, L"MAINCOLOR17");
@@ -96,6 +97,7 @@ TEST(ColorPicker, SeedsOutsideThePaletteFrameTheFirstSwatch)
         EXPECT_EQ(FrameColor(w, IDC_COLOR01), Face());
         for (int number = 1; number <= 16; ++number)
             EXPECT_NE(FrameColor(w, PickerSwatchId(number)), kRed) << number;
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(w, IDC_COLOR01));
         Click(w, IDOK);
     });
     EXPECT_EQ(empty.result, IDOK);

@@ -1,8 +1,6 @@
 ﻿// Both dialog templates read back from the module's resources, field by field.
 #include <windows.h>
 
-#include "resource.h"
-
 #include <gtest/gtest.h>
 
 #include <cwctype>
@@ -32,57 +30,59 @@ struct DialogLayout
 const DWORD kSwatch = 0x50011106;
 const DWORD kLabel = 0x50020000;
 
+// Control ids are written as numbers: they are what the templates fix, and a wrong number in
+// resource.h must fail here, which a name taken from it would not.
 const DialogLayout kSettings{
     12000, L"구멍선색일괄변경", 0x80C800C8, 227, 323,
     {
         { 1, L"button", L"확인", 0x50010001, 61, 288, 50, 14 },
         { 2, L"button", L"취소", 0x50010000, 114, 288, 50, 14 },
-        { IDC_LABEL_DRILL, L"static", L"●. 101~199(드릴) : ", kLabel, 26, 32, 93, 8 },
-        { IDC_SWATCH_DRILL, L"static", L"", kSwatch, 153, 27, 20, 18 },
+        { 12020, L"static", L"●. 101~199(드릴) : ", kLabel, 26, 32, 93, 8 },
+        { 12011, L"static", L"", kSwatch, 153, 27, 20, 18 },
         { -1, L"button", L"", 0x50000007, 14, 16, 199, 258 },
-        { IDC_LABEL_BORING, L"static", L"●. 201~299(보링) : ", kLabel, 26, 54, 93, 8 },
-        { IDC_LABEL_REAMER, L"static", L"●. 301~399(리머) : ", kLabel, 26, 75, 92, 8 },
-        { IDC_LABEL_TAP, L"static", L"●. 401~499(탭) : ", kLabel, 26, 95, 91, 8 },
-        { IDC_LABEL_COUNTERBORE, L"static", L"●. 501~599(카운터보어) : ", kLabel, 26, 117, 92, 8 },
-        { IDC_LABEL_JG, L"static", L"●. 601~699(JG) : ", kLabel, 26, 138, 90, 8 },
-        { IDC_LABEL_JB, L"static", L"●. 701~799(JB) : ", kLabel, 26, 159, 92, 8 },
-        { IDC_LABEL_WC, L"static", L"●. 801~899(WC) : ", kLabel, 26, 180, 94, 8 },
-        { IDC_LABEL_MILLING, L"static", L"●. 901~999(밀링) : ", kLabel, 26, 200, 92, 8 },
-        { IDC_LABEL_SLOT, L"static", L"●. 1001~1099(장공) : ", kLabel, 26, 222, 92, 8 },
-        { IDC_LABEL_UNDETERMINED, L"static", L"●. 미정 : ", kLabel, 26, 242, 97, 8 },
-        { IDC_SWATCH_BORING, L"static", L"", kSwatch, 153, 48, 20, 18 },
-        { IDC_SWATCH_REAMER, L"static", L"", kSwatch, 153, 69, 20, 18 },
-        { IDC_SWATCH_TAP, L"static", L"", kSwatch, 153, 90, 20, 18 },
-        { IDC_SWATCH_TAP_SECOND, L"static", L"", kSwatch, 178, 90, 20, 18 },
-        { IDC_SWATCH_COUNTERBORE, L"static", L"", kSwatch, 153, 111, 20, 18 },
-        { IDC_SWATCH_JG, L"static", L"", kSwatch, 153, 132, 20, 18 },
-        { IDC_SWATCH_JB, L"static", L"", kSwatch, 153, 153, 20, 18 },
-        { IDC_SWATCH_WC, L"static", L"", kSwatch, 153, 174, 20, 18 },
-        { IDC_SWATCH_MILLING, L"static", L"", kSwatch, 153, 195, 20, 18 },
-        { IDC_SWATCH_SLOT, L"static", L"", kSwatch, 153, 216, 20, 18 },
-        { IDC_SWATCH_UNDETERMINED, L"static", L"", kSwatch, 153, 237, 20, 18 },
+        { 12021, L"static", L"●. 201~299(보링) : ", kLabel, 26, 54, 93, 8 },
+        { 12022, L"static", L"●. 301~399(리머) : ", kLabel, 26, 75, 92, 8 },
+        { 12023, L"static", L"●. 401~499(탭) : ", kLabel, 26, 95, 91, 8 },
+        { 12024, L"static", L"●. 501~599(카운터보어) : ", kLabel, 26, 117, 92, 8 },
+        { 12025, L"static", L"●. 601~699(JG) : ", kLabel, 26, 138, 90, 8 },
+        { 12026, L"static", L"●. 701~799(JB) : ", kLabel, 26, 159, 92, 8 },
+        { 12027, L"static", L"●. 801~899(WC) : ", kLabel, 26, 180, 94, 8 },
+        { 12028, L"static", L"●. 901~999(밀링) : ", kLabel, 26, 200, 92, 8 },
+        { 12029, L"static", L"●. 1001~1099(장공) : ", kLabel, 26, 222, 92, 8 },
+        { 12032, L"static", L"●. 미정 : ", kLabel, 26, 242, 97, 8 },
+        { 12012, L"static", L"", kSwatch, 153, 48, 20, 18 },
+        { 12013, L"static", L"", kSwatch, 153, 69, 20, 18 },
+        { 12014, L"static", L"", kSwatch, 153, 90, 20, 18 },
+        { 12015, L"static", L"", kSwatch, 178, 90, 20, 18 },
+        { 12016, L"static", L"", kSwatch, 153, 111, 20, 18 },
+        { 12017, L"static", L"", kSwatch, 153, 132, 20, 18 },
+        { 12018, L"static", L"", kSwatch, 153, 153, 20, 18 },
+        { 12019, L"static", L"", kSwatch, 153, 174, 20, 18 },
+        { 12030, L"static", L"", kSwatch, 153, 195, 20, 18 },
+        { 12031, L"static", L"", kSwatch, 153, 216, 20, 18 },
+        { 12033, L"static", L"", kSwatch, 153, 237, 20, 18 },
     },
 };
 
 const DialogLayout kPicker{
     17079, L"Color Property", 0x80C800CC, 212, 88,
     {
-        { IDC_COLOR01, L"static", L"", kSwatch, 12, 11, 20, 18 },
-        { IDC_COLOR02, L"static", L"", kSwatch, 36, 11, 20, 18 },
-        { IDC_COLOR03, L"static", L"", kSwatch, 60, 11, 20, 18 },
-        { IDC_COLOR04, L"static", L"", kSwatch, 83, 11, 20, 18 },
-        { IDC_COLOR05, L"static", L"", kSwatch, 107, 11, 20, 18 },
-        { IDC_COLOR06, L"static", L"", kSwatch, 131, 11, 20, 18 },
-        { IDC_COLOR07, L"static", L"", kSwatch, 155, 11, 20, 18 },
-        { IDC_COLOR08, L"static", L"", kSwatch, 179, 11, 20, 18 },
-        { IDC_COLOR09, L"static", L"", kSwatch, 12, 33, 20, 18 },
-        { IDC_COLOR10, L"static", L"", kSwatch, 36, 33, 20, 18 },
-        { IDC_COLOR11, L"static", L"", kSwatch, 60, 33, 20, 18 },
-        { IDC_COLOR12, L"static", L"", kSwatch, 83, 33, 20, 18 },
-        { IDC_COLOR13, L"static", L"", kSwatch, 107, 33, 20, 18 },
-        { IDC_COLOR14, L"static", L"", kSwatch, 131, 33, 20, 18 },
-        { IDC_COLOR15, L"static", L"", kSwatch, 155, 33, 20, 18 },
-        { IDC_COLOR16, L"static", L"", kSwatch, 179, 33, 20, 18 },
+        { 17015, L"static", L"", kSwatch, 12, 11, 20, 18 },
+        { 17032, L"static", L"", kSwatch, 36, 11, 20, 18 },
+        { 17033, L"static", L"", kSwatch, 60, 11, 20, 18 },
+        { 17034, L"static", L"", kSwatch, 83, 11, 20, 18 },
+        { 17035, L"static", L"", kSwatch, 107, 11, 20, 18 },
+        { 17036, L"static", L"", kSwatch, 131, 11, 20, 18 },
+        { 17037, L"static", L"", kSwatch, 155, 11, 20, 18 },
+        { 17038, L"static", L"", kSwatch, 179, 11, 20, 18 },
+        { 17039, L"static", L"", kSwatch, 12, 33, 20, 18 },
+        { 17040, L"static", L"", kSwatch, 36, 33, 20, 18 },
+        { 17041, L"static", L"", kSwatch, 60, 33, 20, 18 },
+        { 17042, L"static", L"", kSwatch, 83, 33, 20, 18 },
+        { 17043, L"static", L"", kSwatch, 107, 33, 20, 18 },
+        { 17044, L"static", L"", kSwatch, 131, 33, 20, 18 },
+        { 17045, L"static", L"", kSwatch, 155, 33, 20, 18 },
+        { 17046, L"static", L"", kSwatch, 179, 33, 20, 18 },
         { 1, L"button", L"OK", 0x50010000, 57, 62, 50, 14 },
         { 2, L"button", L"CANCEL", 0x50010000, 108, 62, 50, 14 },
     },

@@ -1,6 +1,7 @@
 // A screen reader's view of windows from another process: for each window handle given (hex), one
-// line "name<TAB>value<TAB>state" in UTF-8, as MSAA (AccessibleObjectFromWindow, OBJID_CLIENT)
-// reports them. Exit code 0, or 2 when a window gave no accessible object, 1 for bad arguments.
+// line "name<TAB>value<TAB>default action<TAB>role<TAB>state" in UTF-8, as MSAA reports them; a '!'
+// before a handle also does its default action, after the reading. Exit code 0, or 2 when a window
+// gave no accessible object or refused its default action, 1 for bad arguments.
 #include <windows.h>
 #include <oleacc.h>
 
@@ -38,7 +39,8 @@ int wmain(int argc, wchar_t** argv)
         return 1;
     int exitCode = 0;
     for (int i = 1; i < argc; ++i) {
-        HWND hWnd = reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(argv[i], nullptr, 16)));
+        const bool press = argv[i][0] == L'!';
+        HWND hWnd = reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(argv[i] + press, nullptr, 16)));
         IAccessible* object = nullptr;
         const HRESULT hr = ::AccessibleObjectFromWindow(hWnd, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                                         reinterpret_cast<void**>(&object));
@@ -52,15 +54,24 @@ int wmain(int argc, wchar_t** argv)
         self.lVal = CHILDID_SELF;
         BSTR name = nullptr;
         BSTR value = nullptr;
+        BSTR action = nullptr;
         VARIANT state;
+        VARIANT role;
         ::VariantInit(&state);
+        ::VariantInit(&role);
         const HRESULT nameResult = object->get_accName(self, &name);
         const HRESULT valueResult = object->get_accValue(self, &value);
+        const HRESULT actionResult = object->get_accDefaultAction(self, &action);
         const std::string nameText = Text(nameResult, name);
         const std::string valueText = Text(valueResult, value);
+        const std::string actionText = Text(actionResult, action);
         const HRESULT stateResult = object->get_accState(self, &state);
         const long stateBits = SUCCEEDED(stateResult) && state.vt == VT_I4 ? state.lVal : -1;
-        std::printf("%s\t%s\t%lx\n", nameText.c_str(), valueText.c_str(), stateBits);
+        const long roleNumber = SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4 ? role.lVal : -1;
+        std::printf("%s\t%s\t%s\t%lx\t%lx\n", nameText.c_str(), valueText.c_str(), actionText.c_str(), roleNumber,
+                    stateBits);
+        if (press && object->accDoDefaultAction(self) != S_OK)
+            exitCode = 2;
         object->Release();
     }
     std::fflush(stdout);

@@ -1,21 +1,12 @@
-// The settings event of Rimtone.dll used from the keyboard alone, and where its two dialogs open
-// when the host window stands near the edge of the screen.
+// Where the two dialogs of Rimtone.dll open on the screen: inside the work area, the settings
+// dialog centred on its host window, the picker beside the row it edits.
 #include "DialogDriver.h"
-#include "Palette.h"
 #include "RimtoneDllFixture.h"
 #include "resource.h"
 
 #include <cstdlib>
 
 namespace {
-
-// The middle of a swatch: its focus cue runs round the edge.
-COLORREF SwatchMiddle(HWND dialog, int controlId)
-{
-    RECT client;
-    ::GetClientRect(::GetDlgItem(dialog, controlId), &client);
-    return ControlPixel(dialog, controlId, client.right / 2, client.bottom / 2);
-}
 
 RECT ScreenRect(HWND window)
 {
@@ -48,85 +39,7 @@ RECT WorkArea()
     return area;
 }
 
-class SettingsKeyboardPathTest : public RimtoneDllTest
-{
-protected:
-    ModalScript script;
-    HWND settings = nullptr;
-    HWND picker = nullptr;
-
-    void SetUp() override
-    {
-        RimtoneDllTest::SetUp();
-        StartCommand();
-    }
-
-    // Presses the keys one per tick on whatever has the focus.
-    void Keys(std::initializer_list<UINT> keys)
-    {
-        for (UINT key : keys)
-            script.Do([key] { PressKey(key); });
-    }
-
-    void PickerClosed()
-    {
-        script.Then([] { return FindShownDialog(kPickerCaption) == nullptr; });
-    }
-};
-
 } // namespace
-
-TEST_F(SettingsKeyboardPathTest, TabSpaceArrowsAndEnterStoreAColour)
-{
-    script.WaitFor(kSettingsCaption, &settings);
-    Keys({ VK_TAB, VK_TAB });
-    script.Do([&] { ASSERT_EQ(::GetFocus(), ::GetDlgItem(settings, IDC_SWATCH_DRILL)); });
-    Keys({ VK_SPACE });
-    script.WaitFor(kPickerCaption, &picker);
-    Keys({ VK_RIGHT, VK_RIGHT, VK_RETURN });
-    PickerClosed();
-    script.Do([&] {
-        EXPECT_EQ(StoredName(L"mColor101"), L"MAINCOLOR08");
-        EXPECT_EQ(SwatchMiddle(settings, IDC_SWATCH_DRILL), PaletteColor(8));
-    });
-    // Again with Enter to open and End to pick.
-    Keys({ VK_RETURN });
-    script.WaitFor(kPickerCaption, &picker);
-    Keys({ VK_END, VK_RETURN });
-    PickerClosed();
-    script.Do([&] {
-        EXPECT_EQ(StoredName(L"mColor101"), L"MAINCOLOR16");
-        EXPECT_EQ(SwatchMiddle(settings, IDC_SWATCH_DRILL), PaletteColor(16));
-        EXPECT_TRUE(::IsWindowVisible(settings)) << "Enter on the swatch left the settings dialog open";
-    });
-    Keys({ VK_ESCAPE });
-    EXPECT_EQ(PavStubCallExecute(7, nullptr, nullptr, nullptr), 0);
-    EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(StoredName(L"mColor101"), L"MAINCOLOR16");
-}
-
-TEST_F(SettingsKeyboardPathTest, EnterOrSpaceOnTheFocusedPickerCancelWriteNothing)
-{
-    ASSERT_TRUE(SetStringValue(kKey, L"mColor101", L"MAINCOLOR04"));
-    script.WaitFor(kSettingsCaption, &settings);
-    Keys({ VK_TAB, VK_TAB });
-    for (UINT key : { VK_RETURN, VK_SPACE }) {
-        Keys({ VK_RETURN });
-        script.WaitFor(kPickerCaption, &picker);
-        Keys({ VK_RIGHT, VK_TAB, VK_TAB });
-        script.Do([&] { EXPECT_EQ(::GetFocus(), ::GetDlgItem(picker, IDCANCEL)); });
-        Keys({ key });
-        PickerClosed();
-        script.Do([&] {
-            EXPECT_EQ(StoredName(L"mColor101"), L"MAINCOLOR04");
-            EXPECT_EQ(SwatchMiddle(settings, IDC_SWATCH_DRILL), PaletteColor(4));
-        });
-    }
-    Keys({ VK_ESCAPE });
-    EXPECT_EQ(PavStubCallExecute(7, nullptr, nullptr, nullptr), 0);
-    EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(StoredName(L"mColor101"), L"MAINCOLOR04");
-}
 
 TEST_F(RimtoneDllTest, SettingsDialogsOpenInsideTheWorkAreaAndThePickerBesideItsRow)
 {
