@@ -65,7 +65,14 @@ BOOL RimtoneDlg::OnInitDialog()
         facts.role = ROLE_SYSTEM_PUSHBUTTON;
         facts.name = SlotName(slot);
         facts.value = MainColorOfRow(row ? row : 1).name;  // the colour the swatch shows
-        facts.defaultAction = kPressAction;
+        if (m_policy.IsLocked(slot)) {
+            // Locked: nothing to press, and the reason, as the tooltip gives it to the mouse.
+            facts.unavailable = true;
+            facts.description = m_policy.note.IsEmpty() ? CString(LockTooltips::kLockedText)
+                                                        : CString(LockTooltips::kLockedText) + L". " + m_policy.note;
+        } else {
+            facts.defaultAction = kPressAction;
+        }
     });
     ApplyPolicy(policy);
     CentreOnOwner(m_hWnd);

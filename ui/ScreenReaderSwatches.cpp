@@ -169,11 +169,12 @@ void ScreenReaderSwatches::Refresh()
             notify(EVENT_OBJECT_VALUECHANGE);
         if (now.defaultAction != was.defaultAction)
             notify(EVENT_OBJECT_DEFACTIONCHANGE);
-        if (now.checked != was.checked) {
+        if (now.description != was.description)
+            notify(EVENT_OBJECT_DESCRIPTIONCHANGE);
+        if (now.checked != was.checked || now.unavailable != was.unavailable)
             notify(EVENT_OBJECT_STATECHANGE);
-            if (now.checked)
-                notify(EVENT_OBJECT_SELECTION);
-        }
+        if (now.checked && !was.checked)
+            notify(EVENT_OBJECT_SELECTION);
         swatch->reported = now;
     }
 }

@@ -96,6 +96,13 @@ public:
             return Text(facts.value, pszValue);
         return m_standard->get_accValue(varChild, pszValue);
     }
+    STDMETHODIMP get_accDescription(VARIANT varChild, BSTR* pszDescription) override
+    {
+        SwatchFacts facts;
+        if (pszDescription && IsSelf(varChild) && AskFacts(facts) && !facts.description.IsEmpty())
+            return Text(facts.description, pszDescription);
+        return m_standard->get_accDescription(varChild, pszDescription);
+    }
     STDMETHODIMP get_accRole(VARIANT varChild, VARIANT* pvarRole) override
     {
         SwatchFacts facts;
@@ -112,6 +119,8 @@ public:
         if (FAILED(hr) || !IsSelf(varChild) || pvarState->vt != VT_I4 || !AskFacts(facts))
             return hr;
         long state = pvarState->lVal & ~(STATE_SYSTEM_CHECKED | STATE_SYSTEM_SELECTED | STATE_SYSTEM_SELECTABLE);
+        if (facts.unavailable)
+            state |= STATE_SYSTEM_UNAVAILABLE;
         // A swatch that can be used is reached by the keyboard: Tab, or the arrows within a group.
         if (!(state & STATE_SYSTEM_UNAVAILABLE))
             state |= STATE_SYSTEM_FOCUSABLE;
@@ -151,10 +160,6 @@ public:
     STDMETHODIMP get_accChild(VARIANT varChild, IDispatch** ppdispChild) override
     {
         return m_standard->get_accChild(varChild, ppdispChild);
-    }
-    STDMETHODIMP get_accDescription(VARIANT varChild, BSTR* pszDescription) override
-    {
-        return m_standard->get_accDescription(varChild, pszDescription);
     }
     STDMETHODIMP get_accHelp(VARIANT varChild, BSTR* pszHelp) override { return m_standard->get_accHelp(varChild, pszHelp); }
     STDMETHODIMP get_accHelpTopic(BSTR* pszHelpFile, VARIANT varChild, long* pidTopic) override

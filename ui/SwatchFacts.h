@@ -10,4 +10,6 @@ struct SwatchFacts
     CString value;
     CString defaultAction;  // the name of what a click does, which a screen reader can do as well
     bool checked = false;   // the chosen one of its group
+    bool unavailable = false;  // shown but not for the user to change (an administrator's lock)
+    CString description;       // why, where the swatch says more than its name and value
 };

@@ -27,6 +27,7 @@ struct Seen
     long state = -1;
     long role = -1;
     std::wstring defaultAction;
+    std::wstring description;
 };
 
 std::wstring FromUtf8(const std::string& bytes)
@@ -127,14 +128,17 @@ std::vector<Seen> ReadFromAnotherProcess(std::initializer_list<HWND> windows, HW
     std::vector<Seen> seen;
     size_t lineStart = 0;
     for (size_t end; (end = output.find('\n', lineStart)) != std::string::npos; lineStart = end + 1) {
-        const std::string line = output.substr(lineStart, end - lineStart);
+        std::string line = output.substr(lineStart, end - lineStart);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         std::vector<std::string> field;
         for (size_t from = 0, tab = 0; tab != std::string::npos; from = tab + 1)
             field.push_back(line.substr(from, (tab = line.find('\t', from)) - from));
-        if (field.size() != 5)
+        if (field.size() != 6)
             continue;
         const auto hex = [](const std::string& text) { return static_cast<long>(std::strtoul(text.c_str(), nullptr, 16)); };
-        seen.push_back({ FromUtf8(field[0]), FromUtf8(field[1]), hex(field[4]), hex(field[3]), FromUtf8(field[2]) });
+        seen.push_back({ FromUtf8(field[0]), FromUtf8(field[1]), hex(field[4]), hex(field[3]), FromUtf8(field[2]),
+                         FromUtf8(field[5]) });
     }
     EXPECT_EQ(seen.size(), windows.size()) << "probe output: " << output;
     seen.resize(windows.size());
@@ -324,6 +328,9 @@ TEST_F(RimtoneDllTest, SwatchesSayWhatTheyAreAndAScreenReaderPicksWithThem)
     // Stored names as a user may have typed them: the value is the palette colour the swatch shows.
     ASSERT_TRUE(SetStringValue(kKey, L"mColor402", L"maincolor07"));
     ASSERT_TRUE(SetStringValue(kKey, L"mColor000", L"MAINCOLOR17"));
+    // And one the administrator locked, with a note.
+    ASSERT_TRUE(SetPolicyString(HKEY_LOCAL_MACHINE, false, L"mColor501", L"MAINCOLOR12"));
+    ASSERT_TRUE(SetPolicyString(HKEY_LOCAL_MACHINE, false, L"AdministratorNote", L"설계팀 표준"));
     StartCommand();
     std::vector<Seen> settingsBefore, settingsAfter, pickerBefore, pickerAfter;
     HWND settings = nullptr;
@@ -342,7 +349,8 @@ TEST_F(RimtoneDllTest, SwatchesSayWhatTheyAreAndAScreenReaderPicksWithThem)
             settingsBefore = ReadFromAnotherProcess({ drill,
                                                       ::GetDlgItem(settings, IDC_SWATCH_TAP),
                                                       ::GetDlgItem(settings, IDC_SWATCH_TAP_SECOND),
-                                                      ::GetDlgItem(settings, IDC_SWATCH_UNDETERMINED) }, drill);
+                                                      ::GetDlgItem(settings, IDC_SWATCH_UNDETERMINED),
+                                                      ::GetDlgItem(settings, IDC_SWATCH_COUNTERBORE) }, drill);
         })
         .WaitFor(kPickerCaption, &picker)
         .Do([&] {
@@ -363,7 +371,7 @@ TEST_F(RimtoneDllTest, SwatchesSayWhatTheyAreAndAScreenReaderPicksWithThem)
     EXPECT_EQ(PavStubCallExecute(7, nullptr, nullptr, nullptr), 0);
     EXPECT_TRUE(script.Finished());
     ::UnhookWinEvent(hook);
-    ASSERT_EQ(settingsBefore.size(), 4u);
+    ASSERT_EQ(settingsBefore.size(), 5u);
     ASSERT_EQ(pickerBefore.size(), 3u);
     ASSERT_EQ(pickerAfter.size(), 2u);
     ASSERT_EQ(settingsAfter.size(), 1u);
@@ -372,7 +380,8 @@ TEST_F(RimtoneDllTest, SwatchesSayWhatTheyAreAndAScreenReaderPicksWithThem)
     // Tab; a screen reader pressed the first, which opened the picker once the call had returned.
     for (const Seen& swatch : settingsBefore) {
         EXPECT_EQ(swatch.role, ROLE_SYSTEM_PUSHBUTTON);
-        EXPECT_EQ(swatch.defaultAction, L"누르기");
+        EXPECT_EQ(swatch.defaultAction, &swatch == &settingsBefore[4] ? L"" : L"누르기");
+        EXPECT_EQ(swatch.description, &swatch == &settingsBefore[4] ? L"관리자가 지정한 색입니다. 설계팀 표준" : L"");
     }
     EXPECT_EQ(settingsBefore[0].name, L"101~199(드릴)");
     EXPECT_EQ(settingsBefore[0].value, L"MAINCOLOR06");
@@ -383,6 +392,10 @@ TEST_F(RimtoneDllTest, SwatchesSayWhatTheyAreAndAScreenReaderPicksWithThem)
     EXPECT_EQ(settingsBefore[2].value, L"MAINCOLOR07");
     EXPECT_EQ(settingsBefore[3].name, L"미정");
     EXPECT_EQ(settingsBefore[3].value, L"MAINCOLOR01") << "a name outside the palette shows the first colour";
+    // The locked swatch: the administrator's colour, unavailable, not reached by Tab.
+    EXPECT_EQ(settingsBefore[4].value, L"MAINCOLOR12");
+    EXPECT_NE(settingsBefore[4].state & STATE_SYSTEM_UNAVAILABLE, 0);
+    EXPECT_EQ(settingsBefore[4].state & STATE_SYSTEM_FOCUSABLE, 0);
 
     // Picker swatches: radio buttons named by their colour; the one framed in red, and only it, is
     // selected and checked; a screen reader checked MAINCOLOR10 after reading.

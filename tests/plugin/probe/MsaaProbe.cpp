@@ -1,7 +1,8 @@
 // A screen reader's view of windows from another process: for each window handle given (hex), one
-// line "name<TAB>value<TAB>default action<TAB>role<TAB>state" in UTF-8, as MSAA reports them; a '!'
-// before a handle also does its default action, after the reading. Exit code 0, or 2 when a window
-// gave no accessible object or refused its default action, 1 for bad arguments.
+// line "name<TAB>value<TAB>default action<TAB>role<TAB>state<TAB>description" in UTF-8, as MSAA
+// reports them; a '!' before a handle also does its default action, after the reading. Exit code
+// 0, or 2 when a window gave no accessible object or refused its default action, 1 for bad
+// arguments.
 #include <windows.h>
 #include <oleacc.h>
 
@@ -55,6 +56,7 @@ int wmain(int argc, wchar_t** argv)
         BSTR name = nullptr;
         BSTR value = nullptr;
         BSTR action = nullptr;
+        BSTR description = nullptr;
         VARIANT state;
         VARIANT role;
         ::VariantInit(&state);
@@ -65,11 +67,13 @@ int wmain(int argc, wchar_t** argv)
         const std::string nameText = Text(nameResult, name);
         const std::string valueText = Text(valueResult, value);
         const std::string actionText = Text(actionResult, action);
+        const HRESULT descriptionResult = object->get_accDescription(self, &description);
+        const std::string descriptionText = Text(descriptionResult, description);
         const HRESULT stateResult = object->get_accState(self, &state);
         const long stateBits = SUCCEEDED(stateResult) && state.vt == VT_I4 ? state.lVal : -1;
         const long roleNumber = SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4 ? role.lVal : -1;
-        std::printf("%s\t%s\t%s\t%lx\t%lx\n", nameText.c_str(), valueText.c_str(), actionText.c_str(), roleNumber,
-                    stateBits);
+        std::printf("%s\t%s\t%s\t%lx\t%lx\t%s\n", nameText.c_str(), valueText.c_str(), actionText.c_str(), roleNumber,
+                    stateBits, descriptionText.c_str());
         if (press && object->accDoDefaultAction(self) != S_OK)
             exitCode = 2;
         object->Release();
