@@ -84,24 +84,15 @@ public:
     // IAccessible: what the swatch's dialog knows.
     STDMETHODIMP get_accName(VARIANT varChild, BSTR* pszName) override
     {
-        SwatchFacts facts;
-        if (pszName && IsSelf(varChild) && AskFacts(facts) && !facts.name.IsEmpty())
-            return Text(facts.name, pszName);
-        return m_standard->get_accName(varChild, pszName);
+        return FactText(varChild, pszName, &SwatchFacts::name, &IAccessible::get_accName);
     }
     STDMETHODIMP get_accValue(VARIANT varChild, BSTR* pszValue) override
     {
-        SwatchFacts facts;
-        if (pszValue && IsSelf(varChild) && AskFacts(facts) && !facts.value.IsEmpty())
-            return Text(facts.value, pszValue);
-        return m_standard->get_accValue(varChild, pszValue);
+        return FactText(varChild, pszValue, &SwatchFacts::value, &IAccessible::get_accValue);
     }
     STDMETHODIMP get_accDescription(VARIANT varChild, BSTR* pszDescription) override
     {
-        SwatchFacts facts;
-        if (pszDescription && IsSelf(varChild) && AskFacts(facts) && !facts.description.IsEmpty())
-            return Text(facts.description, pszDescription);
-        return m_standard->get_accDescription(varChild, pszDescription);
+        return FactText(varChild, pszDescription, &SwatchFacts::description, &IAccessible::get_accDescription);
     }
     STDMETHODIMP get_accRole(VARIANT varChild, VARIANT* pvarRole) override
     {
@@ -133,10 +124,7 @@ public:
     }
     STDMETHODIMP get_accDefaultAction(VARIANT varChild, BSTR* pszDefaultAction) override
     {
-        SwatchFacts facts;
-        if (pszDefaultAction && IsSelf(varChild) && AskFacts(facts) && !facts.defaultAction.IsEmpty())
-            return Text(facts.defaultAction, pszDefaultAction);
-        return m_standard->get_accDefaultAction(varChild, pszDefaultAction);
+        return FactText(varChild, pszDefaultAction, &SwatchFacts::defaultAction, &IAccessible::get_accDefaultAction);
     }
     STDMETHODIMP accDoDefaultAction(VARIANT varChild) override
     {
@@ -203,6 +191,16 @@ private:
     {
         const WPARAM self = reinterpret_cast<WPARAM>(static_cast<const IAccessible*>(this));
         return ::SendMessageW(m_hWnd, m_link.factsMessage, self, reinterpret_cast<LPARAM>(&facts)) != 0;
+    }
+
+    // The text of a fact where the facts give one, else the standard object's answer.
+    HRESULT FactText(VARIANT varChild, BSTR* pText, CString SwatchFacts::*fact,
+                     HRESULT (STDMETHODCALLTYPE IAccessible::*standardAnswer)(VARIANT, BSTR*)) const
+    {
+        SwatchFacts facts;
+        if (pText && IsSelf(varChild) && AskFacts(facts) && !(facts.*fact).IsEmpty())
+            return Text(facts.*fact, pText);
+        return (m_standard->*standardAnswer)(varChild, pText);
     }
 
     static HRESULT Text(const CString& text, BSTR* pText)
